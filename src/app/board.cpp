@@ -1,0 +1,28 @@
+#include "app/board.h"
+
+#include <algorithm>
+#include <ranges>
+
+// Any text at all, even a typed blank, makes a cell taken.
+bool isFree(const FormView &form, int cell)
+{
+    return form.cellText(cell).empty();
+}
+
+void placeMark(FormView &form, int cell, const std::string &mark)
+{
+    form.setCellText(cell, mark);
+    form.setCellColour(cell, CellTakenColour);
+}
+
+void clearCell(FormView &form, int cell)
+{
+    form.setCellText(cell, "");
+    form.setCellColour(cell, CellEmptyColour);
+}
+
+bool anyCellFree(const FormView &form)
+{
+    return std::ranges::any_of(std::views::iota(0, CellCount),
+                               [&form](int cell) { return isFree(form, cell); });
+}

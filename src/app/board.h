@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/form_view.h"
+
+#include <string>
+
+/* 0 <= cell < CellCount for all three */
+bool isFree(const FormView &form, int cell);
+void placeMark(FormView &form, int cell, const std::string &mark);
+void clearCell(FormView &form, int cell);
+
+bool anyCellFree(const FormView &form);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// The modal dialogs the game opens. Each call returns only once the user has closed the dialog.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    // A message with an OK button only, no icon and no title of its own.
+    virtual void showMessage(const std::string &text) = 0;
+
+    // An input box with OK and Cancel; an empty title leaves the platform's own. Cancel or
+    // closing the box gives "".
+    virtual std::string askText(const std::string &prompt, const std::string &title,
+                                const std::string &defaultAnswer) = 0;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/dialogs.h"
+#include "app/form_view.h"
+#include "app/game_state.h"
+#include "play/random_source.h"
+
+// The running game: its state and the services it works through. Every handler and rule takes it.
+struct Game
+{
+    GameState state;
+    FormView &form;
+    Dialogs &dialogs;
+    RandomSource &random;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <limits>
+#include <stdexcept>
+
+// Thrown when a counter would leave the signed 16-bit range. It ends the event being handled.
+class OverflowError : public std::overflow_error
+{
+public:
+    OverflowError()
+        : std::overflow_error("Overflow error: a counter went beyond the range -32768 to 32767.")
+    {
+    }
+};
+
+// A signed 16-bit counter. Stepping past either end throws instead of wrapping, so the value a
+// player sees in a score box is never a silently wrapped one.
+class Int16
+{
+public:
+    constexpr Int16(std::int16_t value = 0) // NOLINT(google-explicit-constructor): a number type
+        : m_value(value)
+    {
+    }
+
+    constexpr std::int16_t value() const { return m_value; }
+
+    Int16 &operator++()
+    {
+        if (m_value == std::numeric_limits<std::int16_t>::max())
+            throw OverflowError();
+        ++m_value;
+        return *this;
+    }
+
+    Int16 &operator--()
+    {
+        if (m_value == std::numeric_limits<std::int16_t>::min())
+            throw OverflowError();
+        --m_value;
+        return *this;
+    }
+
+    friend constexpr bool operator==(Int16, Int16) = default;
+
+private:
+    std::int16_t m_value;
+};

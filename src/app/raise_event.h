@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/dialogs.h"
+#include "app/int16.h"
+
+#include <utility>
+
+// Runs one event handler to its end. A counter overflow stops the handler where it happened:
+// what it did before stays done, the user is told, and the program goes on.
+template<typename Handler>
+void raiseEvent(Dialogs &dialogs, Handler &&handler)
+{
+    try {
+        std::forward<Handler>(handler)();
+    } catch (const OverflowError &error) {
+        dialogs.showMessage(error.what());
+    }
+}

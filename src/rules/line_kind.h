@@ -1,0 +1,4 @@
+#pragma once
+
+// Which scan found a line. Line codes repeat across scans, so a code always travels with its kind.
+enum class LineKind { Row, Column, Diagonal };

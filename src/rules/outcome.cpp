@@ -1,0 +1,65 @@
+#include "rules/outcome.h"
+
+#include "app/game.h"
+#include "rules/number_text.h"
+
+namespace {
+
+constexpr int BottomRowCode = 12; // the row 7-8-9, whose first cell is 7
+
+const char *winWording(LineKind kind)
+{
+    switch (kind) {
+    case LineKind::Row:
+        return " has won by row ";
+    case LineKind::Column:
+        return " has won by col ";
+    case LineKind::Diagonal:
+        return " has won by diagonal ";
+    }
+    return "";
+}
+
+} // namespace
+
+void AnnounceWin(Game &game, LineKind kind, int code)
+{
+    const bool isRow = kind == LineKind::Row;
+    const int firstCell = isRow && code >= BottomRowCode ? 7 : code;
+    // The winner comes off the board, not from the turn: the turn may have passed on already.
+    game.state.CurrentMark = game.form.cellText(firstCell);
+    const int number = isRow ? code / 3 : code; // row codes 0, 3, 6, 12 show as 0, 1, 2, 4
+    game.dialogs.showMessage(game.state.CurrentMark + winWording(kind) + numberText(number));
+    LockBoard(game);
+}
+
+void LockBoard(Game &game)
+{
+    for (int cell = 0; cell < CellCount; ++cell)
+        game.form.setCellEnabled(cell, false);
+    RecordWin(game);
+}
+
+void RecordWin(Game &game)
+{
+    GameState &state = game.state;
+    state.MoveCount = 0;
+    // Any winning text other than "X" counts for "O".
+    const bool forX = state.CurrentMark == "X";
+    Int16 &wins = forX ? state.XWins : state.OWins;
+    if (state.WinsFound == 1)
+        ++wins;
+    game.form.setScoreText(forX ? ScoreBox::Text2 : ScoreBox::Text3, numberText(wins.value()));
+    state.GameOver = true;
+}
+
+void CheckForTie(Game &game)
+{
+    GameState &state = game.state;
+    if (state.MoveCount != 10)
+        return;
+    ++state.Ties;
+    game.dialogs.showMessage("The game is a tie.");
+    game.form.setScoreText(ScoreBox::Text4, numberText(state.Ties.value()));
+    LockBoard(game);
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/dialogs.h"
+#include "app/form_view.h"
+#include "app/game.h"
+#include "play/random_source.h"
+
+#include <array>
+#include <deque>
+#include <string>
+#include <vector>
+
+// The window, its dialogs and the generator in one test double. Boards are written as strings
+// of ten characters, one a cell: '.' is a free cell, any other character is the cell's text.
+// Dialogs answer from a script and write a transcript; an unscripted dialog or draw throws, so a
+// test with a loop that asks for ever fails instead of hanging.
+class FakeWindow : public FormView, public Dialogs, public RandomSource
+{
+public:
+    struct Cell
+    {
+        std::string text;
+        Colour colour = CellEmptyColour;
+        bool enabled = true;
+    };
+
+    std::array<Cell, CellCount> cells;
+    std::array<std::string, 4> scores{"0", "0", "0", "1"}; // in ScoreBox order
+    bool optionsEnabled = true;
+    std::string caption = "Form1";
+    bool shown = false;
+    bool ended = false;
+
+    std::deque<std::string> answers;
+    // "ask|prompt|title|default", "message|text", "caption|text" and "show", in order
+    std::vector<std::string> transcript;
+    std::vector<std::string> coloursAtMessage; // colours() as each message box opened
+
+    std::deque<float> draws;
+    int reseeds = 0;
+
+    void setBoard(const std::string &board);
+    std::string board() const;
+    std::string colours() const; // G green, R red, Y yellow per cell
+    std::string score(ScoreBox box) const;
+    std::vector<std::string> messages() const;
+    bool anyCellEnabled() const;
+
+    std::string cellText(int index) const override;
+    void setCellText(int index, const std::string &text) override;
+    void setCellColour(int index, Colour colour) override;
+    void setCellEnabled(int index, bool enabled) override;
+    void setScoreText(ScoreBox box, const std::string &text) override;
+    void setOptionsEnabled(bool enabled) override;
+    void setCaption(const std::string &text) override;
+    void show() override;
+    void endProgram() override;
+
+    void showMessage(const std::string &text) override;
+    std::string askText(const std::string &prompt, const std::string &title,
+                        const std::string &defaultAnswer) override;
+
+    void reseedFromClock() override;
+    float draw() override;
+};
+
+// A game on a fake window, set up mid-game: the board given, "X" to move, and MoveCount the
+// number of marks on the board.
+struct FakeGame
+{
+    FakeWindow window;
+    Game game{GameState{}, window, window, window};
+
+    GameState &state() { return game.state; }
+    void startTwoPlayers(const std::string &board = "..........");
+    void startOnePlayer(Strength level, const std::string &board = "..........");
+};
