@@ -1,0 +1,15 @@
+#include "play/random_pick.h"
+
+#include "app/board.h"
+#include "app/game.h"
+
+bool PickRandomCell(Game &game)
+{
+    if (!anyCellFree(game.form))
+        return false;
+    do {
+        game.random.reseedFromClock();
+        game.state.ComputerCell = static_cast<int>(game.random.draw() * 10.0F);
+    } while (!isFree(game.form, game.state.ComputerCell));
+    return true;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+struct Game;
+
+// Draws cells until one is free and leaves it in ComputerCell, reseeding before every draw.
+// Returns false, drawing nothing, when no cell is free: typed text can fill the cells that hold
+// no mark, and drawing on would never end.
+bool PickRandomCell(Game &game);
