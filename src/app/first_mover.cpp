@@ -1,0 +1,56 @@
+#include "app/first_mover.h"
+
+#include "app/board.h"
+#include "app/game.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr const char *Prompt = "who goes first X or O?";
+constexpr const char *Title = "gorvane";
+constexpr const char *DefaultAnswer = "X";
+
+// Only ASCII letters change: no other character upper-cases to "X" or "O", and UTF-8 stays intact.
+std::string upperCased(std::string text)
+{
+    std::ranges::transform(text, text.begin(),
+                           [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
+    return text;
+}
+
+bool isMark(const std::string &text)
+{
+    return text == "O" || text == "X";
+}
+
+} // namespace
+
+void askFirstMover(Game &game, const FirstMoverWording &wording)
+{
+    std::string &mark = game.state.CurrentMark;
+    mark = upperCased(game.dialogs.askText(Prompt, Title, DefaultAnswer));
+    while (!isMark(mark)) {
+        game.dialogs.showMessage(wording.refusal);
+        mark = game.dialogs.askText(wording.reaskPrompt, wording.reaskTitle, DefaultAnswer);
+    }
+}
+
+void makeOpeningDecision(Game &game)
+{
+    GameState &state = game.state;
+    const bool onePlayer = state.PlayerCount == "1"; // the answer is exactly "1" or "2"
+    state.ComputerFirst = state.CurrentMark == "O" && onePlayer;
+    if (state.ComputerFirst && state.MoveCount == 0) {
+        state.VsComputer = true;
+        state.MoveCount = 1;
+        placeMark(game.form, 4, "O");
+        state.CurrentMark = "X";
+    } else if (onePlayer) {
+        state.VsComputer = true;
+        game.form.setOptionsEnabled(true);
+    } else {
+        state.VsComputer = false;
+        game.form.setOptionsEnabled(false);
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+struct Game;
+
+// The wording that differs between asking at start-up and after "Play Again?".
+struct FirstMoverWording
+{
+    const char *refusal;
+    const char *reaskPrompt;
+    const char *reaskTitle; // "" leaves the platform's title
+};
+
+inline constexpr FirstMoverWording AtStartUp{"Sorry, your choices are X or O",
+                                             "Who goes first X or O?", "gorvane"};
+inline constexpr FirstMoverWording AtPlayAgain{"sorry, your choices are X or O",
+                                               "who goes first X or O?", ""};
+
+// Asks until the answer is "X" or "O" and leaves it in CurrentMark. Only the first answer is
+// upper-cased: a small letter typed at a re-ask is refused again.
+void askFirstMover(Game &game, const FirstMoverWording &wording);
+
+// The computer opens in cell 4 when one person plays and "O" moves first; otherwise the option
+// buttons follow the number of players.
+void makeOpeningDecision(Game &game);

@@ -1,0 +1,20 @@
+#include "app/start_up.h"
+
+#include "app/first_mover.h"
+#include "app/game.h"
+
+void Form_Load(Game &game)
+{
+    game.form.setCaption("Gorvane");
+    game.form.show();
+    game.state = GameState{};
+
+    std::string &players = game.state.PlayerCount;
+    players = game.dialogs.askText("Select number of players.", "Player Number", "1");
+    while (players != "2" && players != "1") {
+        game.dialogs.showMessage("Sorry, must be 1 or 2.");
+        players = game.dialogs.askText("Number or players?", "Player Number", "1");
+    }
+    askFirstMover(game, AtStartUp);
+    makeOpeningDecision(game);
+}

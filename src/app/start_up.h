@@ -1,0 +1,7 @@
+#pragma once
+
+struct Game;
+
+// Titles and shows the window, asks the number of players (once per run) and the first mover,
+// and makes the opening decision.
+void Form_Load(Game &game);
