@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QLineEdit>
+
+// A board cell: an ordinary line edit that takes typed text and also reports a mouse click.
+// Disabled, it receives no mouse events and so raises no click.
+class CellEdit : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    using QLineEdit::QLineEdit;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};

@@ -1,0 +1,229 @@
+#include "app/form1.h"
+
+#include "app/buttons.h"
+#include "app/cell_edit.h"
+#include "app/raise_event.h"
+#include "app/start_up.h"
+#include "play/cell_click.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+
+// The layout is designed in twips; 15 twips make one logical pixel.
+QRect twips(int left, int top, int width, int height)
+{
+    constexpr int PerPixel = 15;
+    return {left / PerPixel, top / PerPixel, width / PerPixel, height / PerPixel};
+}
+
+// Cells 0 to 8 form the square on a 600-twip pitch; cell 9 extends the bottom row to the right.
+// At 615 twips square, neighbours overlap by one pixel and share their borders.
+QRect cellGeometry(int index)
+{
+    const int column = index < 9 ? index % 3 : 3;
+    const int row = index < 9 ? index / 3 : 2;
+    return twips(120 + 600 * column, 720 + 600 * row, 615, 615);
+}
+
+QColor toQColor(Colour colour)
+{
+    return {int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF)};
+}
+
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+template<typename Widget>
+Widget *place(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+{
+    auto *widget = new Widget(text, parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent)
+    , m_dialogs(this)
+    , m_game{GameState{}, *this, m_dialogs, m_random}
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Form1"));
+    setFixedSize(326, 255);
+    // Created in keyboard focus order: the cells, the buttons, the score boxes, the options.
+    createBoard();
+    createButtons();
+    createScoreBoxes();
+    createOptions();
+    fitFontToDesign();
+}
+
+// The controls were sized for an 8-point system font. Wider fonts would clip the labels and
+// options, so the size steps down until every caption fits its control.
+void Form1::fitFontToDesign()
+{
+    constexpr qreal DesignSize = 8.0;
+    constexpr qreal SmallestSize = 6.0;
+    const QList<QWidget *> captioned{findChild<QLabel *>(QStringLiteral("Label1")),
+                                     findChild<QLabel *>(QStringLiteral("Label2")),
+                                     findChild<QLabel *>(QStringLiteral("Label3")),
+                                     findChild<QLabel *>(QStringLiteral("Label4")), m_option1,
+                                     m_option2};
+    QFont designFont = font();
+    for (qreal size = DesignSize; size >= SmallestSize; size -= 0.5) {
+        designFont.setPointSizeF(size);
+        setFont(designFont);
+        if (std::ranges::all_of(captioned, [](const QWidget *w) { return w->sizeHint().width() <= w->width(); }))
+            return;
+    }
+}
+
+void Form1::createBoard()
+{
+    for (int index = 0; index < CellCount; ++index) {
+        auto *cell = new CellEdit(this);
+        cell->setObjectName(QStringLiteral("Text1_%1").arg(index));
+        cell->setGeometry(cellGeometry(index));
+        cell->setAlignment(Qt::AlignCenter);
+        // A locked board keeps its marks as legible as a live one.
+        QPalette palette = cell->palette();
+        palette.setColor(QPalette::Disabled, QPalette::Text,
+                         palette.color(QPalette::Active, QPalette::Text));
+        cell->setPalette(palette);
+        connect(cell, &CellEdit::clicked, this,
+                [this, index] { raise([index](Game &game) { Text1_Click(game, index); }); });
+        m_cells[index] = cell;
+        setCellColour(index, CellEmptyColour);
+    }
+}
+
+void Form1::createButtons()
+{
+    auto *playAgain = place<QPushButton>(this, "Command1", QStringLiteral("Play Again?"),
+                                         twips(360, 2760, 1935, 495));
+    auto *exit = place<QPushButton>(this, "Command3", QStringLiteral("Exit"),
+                                    twips(3960, 2760, 855, 615));
+    auto *resetAll = place<QPushButton>(this, "Command2", QStringLiteral("Reset all"),
+                                        twips(3480, 2040, 1335, 495));
+    connect(playAgain, &QPushButton::clicked, this, [this] { raise(Command1_Click); });
+    connect(exit, &QPushButton::clicked, this, [this] { raise(Command3_Click); });
+    connect(resetAll, &QPushButton::clicked, this, [this] { raise(Command2_Click); });
+}
+
+void Form1::createScoreBoxes()
+{
+    struct Box
+    {
+        ScoreBox box;
+        const char *name;
+        const char *text;
+        int top;
+        // Scroll-bar grey for most boxes, the menu colour for "Wins by X".
+        QPalette::ColorRole background;
+    };
+    constexpr std::array boxes{Box{ScoreBox::Text5, "Text5", "1", 1560, QPalette::Midlight},
+                               Box{ScoreBox::Text3, "Text3", "0", 840, QPalette::Midlight},
+                               Box{ScoreBox::Text4, "Text4", "0", 1200, QPalette::Midlight},
+                               Box{ScoreBox::Text2, "Text2", "0", 480, QPalette::Window}};
+    for (const Box &box : boxes) {
+        auto *edit = place<QLineEdit>(this, box.name, QLatin1String(box.text),
+                                      twips(4440, box.top, 375, 285));
+        // Scores are the game's to write.
+        edit->setReadOnly(true);
+        setColour(edit, QPalette::Base, palette().color(box.background));
+        m_scoreBoxes[static_cast<std::size_t>(box.box)] = edit;
+    }
+
+    place<QLabel>(this, "Label4", QStringLiteral("Game #"), twips(3720, 1560, 615, 255));
+    place<QLabel>(this, "Label1", QStringLiteral("Wins by X"), twips(3600, 480, 735, 255));
+    place<QLabel>(this, "Label2", QStringLiteral("Wins by O"), twips(3600, 840, 735, 255));
+    place<QLabel>(this, "Label3", QStringLiteral("Games Tied"), twips(3480, 1200, 855, 255));
+
+    auto *title = place<QLabel>(this, "Label5", QStringLiteral("Gorvane"), twips(960, 0, 2295, 375));
+    QFont titleFont = font();
+    titleFont.setPointSize(18);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    setColour(title, QPalette::WindowText, palette().color(QPalette::Highlight));
+}
+
+void Form1::createOptions()
+{
+    m_option1 = place<QRadioButton>(this, "Option1", QStringLiteral("Beginner"),
+                                    twips(960, 3480, 975, 255));
+    m_option2 = place<QRadioButton>(this, "Option2", QStringLiteral("Advanced"),
+                                    twips(2520, 3480, 1095, 255));
+    m_option1->setChecked(true);
+    connect(m_option1, &QRadioButton::clicked, this, [this] { raise(Option1_Click); });
+    connect(m_option2, &QRadioButton::clicked, this, [this] { raise(Option2_Click); });
+}
+
+template<typename Handler>
+void Form1::raise(Handler handler)
+{
+    raiseEvent(m_dialogs, [this, &handler] { handler(m_game); });
+}
+
+void Form1::load()
+{
+    raise(Form_Load);
+}
+
+std::string Form1::cellText(int index) const
+{
+    return m_cells.at(index)->text().toStdString();
+}
+
+void Form1::setCellText(int index, const std::string &text)
+{
+    m_cells.at(index)->setText(QString::fromStdString(text));
+}
+
+void Form1::setCellColour(int index, Colour colour)
+{
+    setColour(m_cells.at(index), QPalette::Base, toQColor(colour));
+}
+
+void Form1::setCellEnabled(int index, bool enabled)
+{
+    m_cells.at(index)->setEnabled(enabled);
+}
+
+void Form1::setScoreText(ScoreBox box, const std::string &text)
+{
+    m_scoreBoxes.at(static_cast<std::size_t>(box))->setText(QString::fromStdString(text));
+}
+
+void Form1::setOptionsEnabled(bool enabled)
+{
+    m_option1->setEnabled(enabled);
+    m_option2->setEnabled(enabled);
+}
+
+void Form1::setCaption(const std::string &caption)
+{
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void Form1::show()
+{
+    QWidget::show();
+}
+
+void Form1::endProgram()
+{
+    QCoreApplication::quit();
+}

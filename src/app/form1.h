@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/form_view.h"
+#include "app/game.h"
+#include "app/message_dialogs.h"
+#include "play/clock_random.h"
+
+#include <QWidget>
+
+#include <array>
+
+class CellEdit;
+class QLineEdit;
+class QRadioButton;
+
+// The game's one window: the board of ten cells, the score boxes, the buttons and the strength
+// options, laid out at fixed positions. It owns the running game and raises its events.
+class Form1 : public QWidget, public FormView
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+
+    // Runs start-up, with its dialogs; returns once the first game is ready.
+    void load();
+
+    std::string cellText(int index) const override;
+    void setCellText(int index, const std::string &text) override;
+    void setCellColour(int index, Colour colour) override;
+    void setCellEnabled(int index, bool enabled) override;
+    void setScoreText(ScoreBox box, const std::string &text) override;
+    void setOptionsEnabled(bool enabled) override;
+    void setCaption(const std::string &caption) override;
+    void show() override;
+    void endProgram() override;
+
+private:
+    void createBoard();
+    void createButtons();
+    void createScoreBoxes();
+    void createOptions();
+    void fitFontToDesign();
+
+    template<typename Handler>
+    void raise(Handler handler);
+
+    std::array<CellEdit *, CellCount> m_cells{};
+    std::array<QLineEdit *, 4> m_scoreBoxes{}; // in ScoreBox order
+    QRadioButton *m_option1 = nullptr;
+    QRadioButton *m_option2 = nullptr;
+
+    MessageDialogs m_dialogs;
+    ClockRandom m_random;
+    Game m_game;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/dialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// Real modal QMessageBox and QInputDialog objects, so that tools and assistive technology find
+// them as ordinary dialogs of the window.
+class MessageDialogs : public Dialogs
+{
+public:
+    explicit MessageDialogs(QWidget *parent);
+
+    void showMessage(const std::string &text) override;
+    std::string askText(const std::string &prompt, const std::string &title,
+                        const std::string &defaultAnswer) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};

@@ -1,0 +1,315 @@
+#include "app/form1.h"
+
+#include "dialog_answerer.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+QStringList cellTexts(const Form1 &window)
+{
+    QStringList texts;
+    for (int i = 0; i < 10; ++i)
+        texts << window.findChild<QLineEdit *>(QStringLiteral("Text1_%1").arg(i))->text();
+    return texts;
+}
+
+} // namespace
+
+class Form1Test : public QObject
+{
+    Q_OBJECT
+
+private:
+    QLineEdit *cell(int index) { return child<QLineEdit>(QStringLiteral("Text1_%1").arg(index)); }
+    template<typename Widget>
+    Widget *child(const QString &name)
+    {
+        auto *widget = m_window->findChild<Widget *>(name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+    void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    QColor colourAt(QWidget *widget) // away from the centre, where a mark is drawn
+    {
+        const QImage image = m_window->grab().toImage();
+        return image.pixelColor(widget->geometry().topLeft() + QPoint(6, 6));
+    }
+    void start(const QStringList &answers);
+
+    std::unique_ptr<Form1> m_window;
+    std::unique_ptr<DialogAnswerer> m_answerer;
+
+private slots:
+    void cleanup();
+    void layout_data();
+    void layout();
+    void focusOrder();
+    void captionsFit();
+    void colours();
+    void startUpDialogue();
+    void twoPlayerGameToAWin();
+    void lockedBoardIgnoresClicks();
+    void takenCellIsRefused();
+    void computerOpensInTheCentre();
+    void onePlayerGame_data();
+    void onePlayerGame();
+    void typedTextIsShownAsText();
+    void playAgainAndResetAll();
+    void exitEndsTheProgram();
+};
+
+void Form1Test::start(const QStringList &answers)
+{
+    m_window = std::make_unique<Form1>();
+    m_answerer = std::make_unique<DialogAnswerer>(answers);
+    m_window->load();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void Form1Test::cleanup()
+{
+    m_answerer.reset();
+    m_window.reset();
+}
+
+void Form1Test::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+
+    // Logical pixels; neighbouring cells overlap by one, cell 9 stands right of cell 8.
+    for (int i = 0; i < 9; ++i) {
+        QTest::newRow(qPrintable(QStringLiteral("cell %1").arg(i)))
+            << QStringLiteral("Text1_%1").arg(i) << QRect(8 + 40 * (i % 3), 48 + 40 * (i / 3), 41, 41)
+            << QString();
+    }
+    QTest::newRow("cell 9") << "Text1_9" << QRect(128, 128, 41, 41) << QString();
+    QTest::newRow("play again") << "Command1" << QRect(24, 184, 129, 33) << "Play Again?";
+    QTest::newRow("exit") << "Command3" << QRect(264, 184, 57, 41) << "Exit";
+    QTest::newRow("reset all") << "Command2" << QRect(232, 136, 89, 33) << "Reset all";
+    QTest::newRow("wins by X box") << "Text2" << QRect(296, 32, 25, 19) << "0";
+    QTest::newRow("wins by O box") << "Text3" << QRect(296, 56, 25, 19) << "0";
+    QTest::newRow("ties box") << "Text4" << QRect(296, 80, 25, 19) << "0";
+    QTest::newRow("game number box") << "Text5" << QRect(296, 104, 25, 19) << "1";
+    QTest::newRow("wins by X label") << "Label1" << QRect(240, 32, 49, 17) << "Wins by X";
+    QTest::newRow("wins by O label") << "Label2" << QRect(240, 56, 49, 17) << "Wins by O";
+    QTest::newRow("ties label") << "Label3" << QRect(232, 80, 57, 17) << "Games Tied";
+    QTest::newRow("game number label") << "Label4" << QRect(248, 104, 41, 17) << "Game #";
+    QTest::newRow("title") << "Label5" << QRect(64, 0, 153, 25) << "Gorvane";
+    QTest::newRow("beginner") << "Option1" << QRect(64, 232, 65, 17) << "Beginner";
+    QTest::newRow("advanced") << "Option2" << QRect(168, 232, 73, 17) << "Advanced";
+}
+
+void Form1Test::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+
+    Form1 window;
+    QCOMPARE(window.objectName(), QStringLiteral("Form1"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Form1"));
+    QCOMPARE(window.size(), QSize(326, 255));
+    auto *control = window.findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), geometry);
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        QCOMPARE(edit->text(), text);
+    else if (auto *button = qobject_cast<QAbstractButton *>(control))
+        QCOMPARE(button->text(), text);
+    else
+        QCOMPARE(qobject_cast<QLabel *>(control)->text(), text);
+}
+
+void Form1Test::focusOrder()
+{
+    Form1 window;
+    QStringList order;
+    QWidget *widget = window.findChild<QWidget *>(QStringLiteral("Text1_0"));
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            order << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget->objectName() != QLatin1String("Text1_0"));
+    QCOMPARE(order, (QStringList{"Text1_0", "Text1_1", "Text1_2", "Text1_3", "Text1_4", "Text1_5",
+                                 "Text1_6", "Text1_7", "Text1_8", "Text1_9", "Command1", "Command3",
+                                 "Command2", "Text5", "Text3", "Text4", "Text2", "Option1", "Option2"}));
+}
+
+void Form1Test::captionsFit()
+{
+    Form1 window;
+    for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Option1", "Option2"}) {
+        auto *control = window.findChild<QWidget *>(QLatin1String(name));
+        QVERIFY2(control->sizeHint().width() <= control->width(), name);
+    }
+}
+
+void Form1Test::colours()
+{
+    start({"2", "X"});
+    for (int i = 0; i < 10; ++i)
+        QCOMPARE(colourAt(cell(i)), QColor(Qt::green));
+    QVERIFY(colourAt(child<QLineEdit>("Text2")) != colourAt(child<QLineEdit>("Text3")));
+    QCOMPARE(colourAt(child<QLineEdit>("Text3")), colourAt(child<QLineEdit>("Text4")));
+
+    auto *title = child<QLabel>("Label5");
+    QCOMPARE(title->font().pointSize(), 18);
+    QVERIFY(title->font().bold());
+    QCOMPARE(title->palette().color(QPalette::WindowText), m_window->palette().color(QPalette::Highlight));
+    QVERIFY(child<QRadioButton>("Option1")->isChecked());
+}
+
+void Form1Test::startUpDialogue()
+{
+    start({"3", "2", "z", "x", "X"});
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Gorvane"));
+    QCOMPARE(m_answerer->transcript,
+             (QStringList{"ask|Select number of players.|Player Number|1",
+                          "message|Sorry, must be 1 or 2.", "ask|Number or players?|Player Number|1",
+                          "ask|who goes first X or O?|gorvane|X", "message|Sorry, your choices are X or O",
+                          "ask|Who goes first X or O?|gorvane|X", "message|Sorry, your choices are X or O",
+                          "ask|Who goes first X or O?|gorvane|X"}));
+    QVERIFY(!child<QRadioButton>("Option1")->isEnabled());
+    QVERIFY(!child<QRadioButton>("Option2")->isEnabled());
+}
+
+void Form1Test::twoPlayerGameToAWin()
+{
+    start({"2", "X"});
+    for (int index : {0, 3, 1, 4, 2})
+        click(cell(index));
+
+    QCOMPARE(m_answerer->messages(), QStringList{"X has won by row  0"});
+    QCOMPARE(cellTexts(*m_window), (QStringList{"X", "X", "X", "O", "O", "", "", "", "", ""}));
+    QCOMPARE(child<QLineEdit>("Text2")->text(), QStringLiteral(" 1"));
+    for (int i = 0; i < 10; ++i)
+        QVERIFY(!cell(i)->isEnabled());
+    // A locked board keeps its colours: the yellow line, the red marks, the green free cells.
+    for (int i : {0, 1, 2})
+        QCOMPARE(colourAt(cell(i)), QColor(Qt::yellow));
+    for (int i : {3, 4})
+        QCOMPARE(colourAt(cell(i)), QColor(Qt::red));
+    for (int i : {5, 6, 7, 8, 9})
+        QCOMPARE(colourAt(cell(i)), QColor(Qt::green));
+    // Nothing stands right of cells 2 and 5.
+    const QImage image = m_window->grab().toImage();
+    const QColor background = image.pixelColor(cell(9)->geometry().center() + QPoint(0, -40));
+    QVERIFY(background != QColor(Qt::green));
+    QCOMPARE(image.pixelColor(cell(9)->geometry().center() + QPoint(0, -80)), background);
+}
+
+void Form1Test::lockedBoardIgnoresClicks()
+{
+    start({"2", "X"});
+    for (int index : {0, 3, 1, 4, 2})
+        click(cell(index));
+    const QStringList transcript = m_answerer->transcript;
+
+    click(cell(9));
+
+    QCOMPARE(cell(9)->text(), QString());
+    QCOMPARE(m_answerer->transcript, transcript);
+}
+
+void Form1Test::takenCellIsRefused()
+{
+    start({"2", "O"});
+    click(cell(9));
+    click(cell(9));
+    QCOMPARE(m_answerer->messages(), QStringList{"Sorry, already selected."});
+    QCOMPARE(cell(9)->text(), QStringLiteral("O"));
+    click(cell(8));
+    QCOMPARE(cell(8)->text(), QStringLiteral("X"));
+}
+
+void Form1Test::computerOpensInTheCentre()
+{
+    start({"1", "o"});
+    QCOMPARE(cellTexts(*m_window), (QStringList{"", "", "", "", "O", "", "", "", "", ""}));
+    QCOMPARE(colourAt(cell(4)), QColor(Qt::red));
+}
+
+void Form1Test::onePlayerGame_data()
+{
+    QTest::addColumn<QString>("strength");
+    QTest::newRow("beginner") << "Option1";
+    QTest::newRow("advanced") << "Option2";
+}
+
+// Whole games against the computer: each accepted "X" is answered by one "O" in the same click,
+// until a win or a tie locks the board.
+void Form1Test::onePlayerGame()
+{
+    QFETCH(QString, strength);
+    start({"1", "X"});
+    QVERIFY(child<QRadioButton>(strength)->isEnabled());
+    click(child<QRadioButton>(strength));
+    QVERIFY(child<QRadioButton>(strength)->isChecked());
+
+    for (int move = 0; move < 5 && cell(0)->isEnabled(); ++move) {
+        const QStringList before = cellTexts(*m_window);
+        const int free = int(before.indexOf(QString()));
+        click(cell(free));
+        const QStringList after = cellTexts(*m_window);
+        QCOMPARE(after.count("X"), before.count("X") + 1);
+        const int replies = int(after.count("O") - before.count("O"));
+        QVERIFY(replies == 1 || (replies == 0 && !cell(0)->isEnabled()));
+    }
+    QVERIFY(!cell(0)->isEnabled());
+    const QStringList messages = m_answerer->messages();
+    QVERIFY2(!messages.isEmpty() && (messages.last().contains(QLatin1String(" has won by "))
+                                     || messages.last() == QLatin1String("The game is a tie.")),
+             qPrintable(messages.join(QLatin1Char('/'))));
+}
+
+void Form1Test::typedTextIsShownAsText()
+{
+    start({"2", "X"});
+    for (int i : {0, 1, 2})
+        QTest::keyClicks(cell(i), QStringLiteral("<b>"));
+    click(cell(2));
+    QCOMPARE(m_answerer->transcript.last(), QStringLiteral("message|Sorry, already selected."));
+    click(cell(5));
+    QCOMPARE(m_answerer->messages().last(), QStringLiteral("<b> has won by row  0"));
+    QCOMPARE(child<QLineEdit>("Text3")->text(), QStringLiteral(" 1"));
+}
+
+void Form1Test::playAgainAndResetAll()
+{
+    start({"2", "X", "O"});
+    for (int index : {0, 3, 1, 4, 2})
+        click(cell(index));
+
+    click(child<QPushButton>("Command1"));
+    QCOMPARE(m_answerer->transcript.last(), QStringLiteral("ask|who goes first X or O?|gorvane|X"));
+    QCOMPARE(child<QLineEdit>("Text5")->text(), QStringLiteral("2"));
+    QCOMPARE(cellTexts(*m_window), QStringList(10, QString()));
+    QVERIFY(cell(0)->isEnabled());
+    click(cell(7));
+    QCOMPARE(cell(7)->text(), QStringLiteral("O"));
+
+    click(child<QPushButton>("Command2"));
+    for (const char *box : {"Text2", "Text3", "Text4", "Text5"})
+        QCOMPARE(child<QLineEdit>(box)->text(), QStringLiteral("0"));
+    QCOMPARE(cell(7)->text(), QString());
+    QCOMPARE(colourAt(cell(7)), QColor(Qt::green));
+}
+
+void Form1Test::exitEndsTheProgram()
+{
+    start({"2", "X"});
+    QTimer::singleShot(0, this, [this] { click(child<QPushButton>("Command3")); });
+    QTimer::singleShot(5000, this, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"
