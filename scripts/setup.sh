@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what Gorvane needs to build, run and test, from Debian's packages. Installs nothing
+# when everything is there already.
+set -euo pipefail
+
+packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev fonts-dejavu-core)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
