@@ -86,19 +86,6 @@ TEST(CheckForWin, FinishesEachAnnouncementBeforeTheNextScanPaints)
     EXPECT_EQ(fake.window.score(ScoreBox::Text2), " 1");
 }
 
-TEST(CheckForWin, LeavesTheDiagonalScanResultInWinLine)
-{
-    FakeGame fake;
-    fake.startTwoPlayers("XXX.......");
-    CheckForWin(fake.game);
-    EXPECT_EQ(fake.state().WinLine, -1);
-
-    fake.startTwoPlayers(".X...X...X");
-    fake.state().WinsFound = 0;
-    CheckForWin(fake.game);
-    EXPECT_EQ(fake.state().WinLine, 1);
-}
-
 TEST(LineScans, ReturnTheLastCompletedLineOfTheirKind)
 {
     FakeWindow window;

@@ -32,11 +32,6 @@ std::string FakeWindow::colours() const
     return result;
 }
 
-std::string FakeWindow::score(ScoreBox box) const
-{
-    return scores.at(static_cast<std::size_t>(box));
-}
-
 std::vector<std::string> FakeWindow::messages() const
 {
     std::vector<std::string> result;
@@ -49,58 +44,7 @@ std::vector<std::string> FakeWindow::messages() const
 
 bool FakeWindow::anyCellEnabled() const
 {
-    for (const Cell &cell : cells) {
-        if (cell.enabled)
-            return true;
-    }
-    return false;
-}
-
-std::string FakeWindow::cellText(int index) const
-{
-    return cells.at(index).text;
-}
-
-void FakeWindow::setCellText(int index, const std::string &text)
-{
-    cells.at(index).text = text;
-}
-
-void FakeWindow::setCellColour(int index, Colour colour)
-{
-    cells.at(index).colour = colour;
-}
-
-void FakeWindow::setCellEnabled(int index, bool enabled)
-{
-    cells.at(index).enabled = enabled;
-}
-
-void FakeWindow::setScoreText(ScoreBox box, const std::string &text)
-{
-    scores.at(static_cast<std::size_t>(box)) = text;
-}
-
-void FakeWindow::setOptionsEnabled(bool enabled)
-{
-    optionsEnabled = enabled;
-}
-
-void FakeWindow::setCaption(const std::string &text)
-{
-    caption = text;
-    transcript.push_back("caption|" + text);
-}
-
-void FakeWindow::show()
-{
-    shown = true;
-    transcript.push_back("show");
-}
-
-void FakeWindow::endProgram()
-{
-    ended = true;
+    return std::ranges::any_of(cells, &Cell::enabled);
 }
 
 void FakeWindow::showMessage(const std::string &text)
@@ -120,11 +64,6 @@ std::string FakeWindow::askText(const std::string &prompt, const std::string &ti
     return answer;
 }
 
-void FakeWindow::reseedFromClock()
-{
-    ++reseeds;
-}
-
 float FakeWindow::draw()
 {
     if (draws.empty())
@@ -136,27 +75,25 @@ float FakeWindow::draw()
 
 namespace {
 
-int marksOn(const std::string &board)
+void startGame(FakeGame &fake, const std::string &board, const char *players)
 {
-    return static_cast<int>(std::ranges::count_if(board, [](char c) { return c == 'X' || c == 'O'; }));
+    fake.window.setBoard(board);
+    fake.state().PlayerCount = players;
+    fake.state().CurrentMark = "X";
+    fake.state().MoveCount = static_cast<std::int16_t>(
+        std::ranges::count_if(board, [](char c) { return c == 'X' || c == 'O'; }));
 }
 
 } // namespace
 
 void FakeGame::startTwoPlayers(const std::string &board)
 {
-    window.setBoard(board);
-    game.state.PlayerCount = "2";
-    game.state.CurrentMark = "X";
-    game.state.MoveCount = marksOn(board);
+    startGame(*this, board, "2");
 }
 
 void FakeGame::startOnePlayer(Strength level, const std::string &board)
 {
-    window.setBoard(board);
-    game.state.PlayerCount = "1";
+    startGame(*this, board, "1");
     game.state.VsComputer = true;
-    game.state.CurrentMark = "X";
     game.state.Level = level;
-    game.state.MoveCount = marksOn(board);
 }

@@ -27,8 +27,6 @@ public:
     std::array<Cell, CellCount> cells;
     std::array<std::string, 4> scores{"0", "0", "0", "1"}; // in ScoreBox order
     bool optionsEnabled = true;
-    std::string caption = "Form1";
-    bool shown = false;
     bool ended = false;
 
     std::deque<std::string> answers;
@@ -42,25 +40,28 @@ public:
     void setBoard(const std::string &board);
     std::string board() const;
     std::string colours() const; // G green, R red, Y yellow per cell
-    std::string score(ScoreBox box) const;
+    std::string score(ScoreBox box) const { return scores.at(static_cast<std::size_t>(box)); }
     std::vector<std::string> messages() const;
     bool anyCellEnabled() const;
 
-    std::string cellText(int index) const override;
-    void setCellText(int index, const std::string &text) override;
-    void setCellColour(int index, Colour colour) override;
-    void setCellEnabled(int index, bool enabled) override;
-    void setScoreText(ScoreBox box, const std::string &text) override;
-    void setOptionsEnabled(bool enabled) override;
-    void setCaption(const std::string &text) override;
-    void show() override;
-    void endProgram() override;
+    std::string cellText(int index) const override { return cells.at(index).text; }
+    void setCellText(int index, const std::string &text) override { cells.at(index).text = text; }
+    void setCellColour(int index, Colour colour) override { cells.at(index).colour = colour; }
+    void setCellEnabled(int index, bool enabled) override { cells.at(index).enabled = enabled; }
+    void setScoreText(ScoreBox box, const std::string &text) override
+    {
+        scores.at(static_cast<std::size_t>(box)) = text;
+    }
+    void setOptionsEnabled(bool enabled) override { optionsEnabled = enabled; }
+    void setCaption(const std::string &text) override { transcript.push_back("caption|" + text); }
+    void show() override { transcript.emplace_back("show"); }
+    void endProgram() override { ended = true; }
 
     void showMessage(const std::string &text) override;
     std::string askText(const std::string &prompt, const std::string &title,
                         const std::string &defaultAnswer) override;
 
-    void reseedFromClock() override;
+    void reseedFromClock() override { ++reseeds; }
     float draw() override;
 };
 
