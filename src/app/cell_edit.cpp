@@ -2,10 +2,21 @@
 
 #include <QMouseEvent>
 
+#include <utility>
+
+void CellEdit::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QLineEdit::mouseDoubleClickEvent(event);
+    // A double-click is one click on the cell, already reported by its first release.
+    m_endsDoubleClick = true;
+}
+
 void CellEdit::mouseReleaseEvent(QMouseEvent *event)
 {
     QLineEdit::mouseReleaseEvent(event);
+    const bool endsDoubleClick = std::exchange(m_endsDoubleClick, false);
     // Released outside the cell, a press is a change of mind, not a click.
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())
+        && !endsDoubleClick)
         emit clicked();
 }

@@ -154,6 +154,8 @@ void Form1::createScoreBoxes()
 
     auto *title = place<QLabel>(this, "Label5", QStringLiteral("Gorvane"), twips(960, 0, 2295, 375));
     QFont titleFont = font();
+    titleFont.setFamily(QStringLiteral("MS Sans Serif"));
+    titleFont.setStyleHint(QFont::SansSerif); // where that font is missing, any sans-serif
     titleFont.setPointSize(18);
     titleFont.setBold(true);
     title->setFont(titleFont);

@@ -2,8 +2,10 @@
 
 #include "dialog_answerer.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -35,10 +37,21 @@ private:
         return widget;
     }
     void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-    QColor colourAt(QWidget *widget) // away from the centre, where a mark is drawn
+    // As the platform delivers it: press, release, press, double-click, release.
+    void doubleClick(QWidget *widget)
+    {
+        click(widget);
+        QTest::mousePress(widget, Qt::LeftButton);
+        const QPointF centre = QRectF(widget->rect()).center();
+        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, centre, widget->mapToGlobal(centre),
+                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &doubleClick);
+        QTest::mouseRelease(widget, Qt::LeftButton);
+    }
+    QColor colourAt(QWidget *widget) // near the top right corner, away from any text
     {
         const QImage image = m_window->grab().toImage();
-        return image.pixelColor(widget->geometry().topLeft() + QPoint(6, 6));
+        return image.pixelColor(widget->geometry().topRight() + QPoint(-4, 4));
     }
     void start(const QStringList &answers);
 
@@ -58,6 +71,7 @@ private slots:
     void computerOpensInTheCentre();
     void onePlayerGame_data();
     void onePlayerGame();
+    void advancedBlocks();
     void typedTextIsShownAsText();
     void playAgainAndResetAll();
     void exitEndsTheProgram();
@@ -158,10 +172,12 @@ void Form1Test::colours()
         QCOMPARE(colourAt(cell(i)), QColor(Qt::green));
     QVERIFY(colourAt(child<QLineEdit>("Text2")) != colourAt(child<QLineEdit>("Text3")));
     QCOMPARE(colourAt(child<QLineEdit>("Text3")), colourAt(child<QLineEdit>("Text4")));
+    QCOMPARE(colourAt(child<QLineEdit>("Text3")), colourAt(child<QLineEdit>("Text5")));
 
     auto *title = child<QLabel>("Label5");
     QCOMPARE(title->font().pointSize(), 18);
     QVERIFY(title->font().bold());
+    QCOMPARE(title->font().styleHint(), QFont::SansSerif);
     QCOMPARE(title->palette().color(QPalette::WindowText), m_window->palette().color(QPalette::Highlight));
     QVERIFY(child<QRadioButton>("Option1")->isChecked());
 }
@@ -214,7 +230,9 @@ void Form1Test::twoPlayerGameToAWin()
 void Form1Test::takenCellIsRefused()
 {
     start({"2", "O"});
-    click(cell(9));
+    doubleClick(cell(9)); // one click, not two
+    QCOMPARE(cell(9)->text(), QStringLiteral("O"));
+    QVERIFY(m_answerer->messages().isEmpty());
     click(cell(9));
     QCOMPARE(m_answerer->messages(), QStringList{"Sorry, already selected."});
     QCOMPARE(cell(9)->text(), QStringLiteral("O"));
@@ -260,6 +278,22 @@ void Form1Test::onePlayerGame()
     QVERIFY2(!messages.isEmpty() && (messages.last().contains(QLatin1String(" has won by "))
                                      || messages.last() == QLatin1String("The game is a tie.")),
              qPrintable(messages.join(QLatin1Char('/'))));
+}
+
+// With "Advanced" chosen, two "X" on a line with a free third cell are always blocked.
+void Form1Test::advancedBlocks()
+{
+    start({"1", "X"});
+    click(child<QRadioButton>("Option2"));
+    click(cell(0));
+    for (const auto &[partner, target] : {std::pair{1, 2}, std::pair{3, 6}, std::pair{4, 8}}) {
+        if (cell(partner)->text().isEmpty() && cell(target)->text().isEmpty()) {
+            click(cell(partner));
+            QCOMPARE(cell(target)->text(), QStringLiteral("O"));
+            return;
+        }
+    }
+    QFAIL("the first reply took two of the three lines through cell 0");
 }
 
 void Form1Test::typedTextIsShownAsText()

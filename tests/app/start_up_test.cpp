@@ -98,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                     MoverCase{"cancelled", {"", "O"}, {AskMover, RefuseMover, ReaskMover}, "O"},
                     MoverCase{"two_letters", {"xo", "O"}, {AskMover, RefuseMover, ReaskMover}, "O"},
                     MoverCase{"blank_around", {" x", "X"}, {AskMover, RefuseMover, ReaskMover}, "X"},
-                    MoverCase{"unicode", {"\xC3\x97", "X"}, {AskMover, RefuseMover, ReaskMover}, "X"}),
+                    MoverCase{"unicode", {"\xC3\x97", "X"}, {AskMover, RefuseMover, ReaskMover}, "X"},
+                    MoverCase{"long", {std::string(10000, 'x'), "X"}, {AskMover, RefuseMover, ReaskMover}, "X"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(OpeningDecision, OnePlayerWithOFirstLetsTheComputerOpenInTheCentre)

@@ -82,7 +82,7 @@ TEST_P(TakenCell, IsRefusedInTheOnePlayerGameWithoutAReply)
 
     EXPECT_EQ(fake.window.messages(), Messages{"Sorry, already selected."});
     EXPECT_EQ(fake.window.cells[5].text, GetParam());
-    EXPECT_EQ(fake.window.board().substr(0, 5), "XO...");
+    EXPECT_EQ(fake.window.board().erase(5, 1), "XO.......");
     EXPECT_EQ(fake.state().MoveCount, Int16(2));
     EXPECT_EQ(fake.state().CurrentMark, "X");
 }
