@@ -3,7 +3,8 @@
 # when everything is there already.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev fonts-dejavu-core)
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
+          libxcb1-dev xvfb fonts-dejavu-core)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,6 +1,6 @@
 #include "app/form1.h"
 
-#include "dialog_answerer.h"
+#include "support/dialog_answerer.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "dialog_answerer.h"
+#include "support/dialog_answerer.h"
 
 #include <QAbstractButton>
 #include <QApplication>

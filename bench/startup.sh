@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Start-up of gorvane against the floor (bench/floor.cpp) on a private X server: the median time
+# from process start until the first input box is mapped, and the median peak resident memory,
+# over RUNS runs of each, taken in turn (A B A B) after one warm-up run of each.
+# Usage: bench/startup.sh [BUILD_DIR] [RUNS]
+set -euo pipefail
+
+build=${1:-build}
+runs=${2:-20}
+title="Player Number"
+results=$(mktemp -d)
+trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$results"' EXIT
+
+exec 3<> "$results/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do
+    [ -s "$results/display" ] && break
+    sleep 0.05
+done
+display=$(head -n 1 "$results/display")
+for _ in $(seq 100); do
+    [ -S "/tmp/.X11-unix/X$display" ] && break
+    sleep 0.05
+done
+export DISPLAY=":$display"
+export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR="$results/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+probe() { "$build/startup_probe" "$title" "$build/$1"; }
+probe gorvane >/dev/null
+probe floor >/dev/null
+for _ in $(seq "$runs"); do
+    probe gorvane >>"$results/gorvane"
+    probe floor >>"$results/floor"
+done
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+for program in gorvane floor; do
+    ms=$(cut -d' ' -f1 "$results/$program" | median)
+    kib=$(cut -d' ' -f2 "$results/$program" | median)
+    printf '%-8s median start-up %7.1f ms, median peak memory %7d KiB (%d runs)\n' "$program" "$ms" "$kib" "$runs"
+    eval "${program}_ms=$ms ${program}_kib=$kib"
+done
+awk -v a="$gorvane_ms" -v b="$floor_ms" -v c="$gorvane_kib" -v d="$floor_kib" \
+    'BEGIN { printf "ratios gorvane / floor: start-up %.3f, memory %.3f\n", a / b, c / d }'
