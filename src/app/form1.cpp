@@ -7,12 +7,13 @@
 #include "play/cell_click.h"
 
 #include <QCoreApplication>
-#include <QList>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -71,22 +72,32 @@ Form1::Form1(QWidget *parent)
     fitFontToDesign();
 }
 
-// The controls were sized for an 8-point system font. Wider fonts would clip the labels and
-// options, so the size steps down until every caption fits its control.
+// The controls were sized for an 8-point system font (11 pixels). Wider fonts would clip the
+// labels and options, so the window takes the largest pixel size up to that at which every
+// caption fits. Pixel steps, because sizes between two whole pixels render alike.
 void Form1::fitFontToDesign()
 {
-    constexpr qreal DesignSize = 8.0;
-    constexpr qreal SmallestSize = 6.0;
-    const QList<QWidget *> captioned{findChild<QLabel *>(QStringLiteral("Label1")),
-                                     findChild<QLabel *>(QStringLiteral("Label2")),
-                                     findChild<QLabel *>(QStringLiteral("Label3")),
-                                     findChild<QLabel *>(QStringLiteral("Label4")), m_option1,
-                                     m_option2};
+    constexpr int DesignPixels = 11;
+    constexpr int SmallestPixels = 8;
+    const std::array<QWidget *, 6> captioned{findChild<QLabel *>(QStringLiteral("Label1")),
+                                             findChild<QLabel *>(QStringLiteral("Label2")),
+                                             findChild<QLabel *>(QStringLiteral("Label3")),
+                                             findChild<QLabel *>(QStringLiteral("Label4")),
+                                             m_option1, m_option2};
+    const auto widestOverRoom = [&captioned] {
+        qreal widest = 0;
+        for (const QWidget *control : captioned)
+            widest = std::max(widest, qreal(control->sizeHint().width()) / control->width());
+        return widest;
+    };
+    // Captions grow about in proportion to the font: start from that estimate, so that only one
+    // or two sizes are tried, each a font load.
+    const int estimate = int(QFontInfo(font()).pixelSize() / widestOverRoom());
     QFont designFont = font();
-    for (qreal size = DesignSize; size >= SmallestSize; size -= 0.5) {
-        designFont.setPointSizeF(size);
+    for (int pixels = std::clamp(estimate, SmallestPixels, DesignPixels);; --pixels) {
+        designFont.setPixelSize(pixels);
         setFont(designFont);
-        if (std::ranges::all_of(captioned, [](const QWidget *w) { return w->sizeHint().width() <= w->width(); }))
+        if (widestOverRoom() <= 1 || pixels <= SmallestPixels)
             return;
     }
 }
