@@ -64,12 +64,8 @@ void AdvancedMove(Game &game)
         CheckForTie(game);
         return;
     }
-    if (!PickRandomCell(game)) {
-        state.CurrentMark = "X";
+    if (!placeOnRandomCell(game))
         return;
-    }
-    ++state.MoveCount;
-    placeMark(game.form, state.ComputerCell, "O");
     CheckForWin(game);
     CheckForTie(game);
     state.CurrentMark = "X";

@@ -1,6 +1,5 @@
 #include "play/beginner_move.h"
 
-#include "app/board.h"
 #include "app/game.h"
 #include "play/random_pick.h"
 #include "rules/outcome.h"
@@ -8,14 +7,9 @@
 
 void BeginnerMove(Game &game)
 {
-    GameState &state = game.state;
-    if (!PickRandomCell(game)) {
-        state.CurrentMark = "X";
+    if (!placeOnRandomCell(game))
         return;
-    }
-    ++state.MoveCount;
-    placeMark(game.form, state.ComputerCell, "O");
     CheckForWin(game);
-    state.CurrentMark = "X";
+    game.state.CurrentMark = "X";
     CheckForTie(game);
 }

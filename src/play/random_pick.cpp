@@ -13,3 +13,15 @@ bool PickRandomCell(Game &game)
     } while (!isFree(game.form, game.state.ComputerCell));
     return true;
 }
+
+bool placeOnRandomCell(Game &game)
+{
+    GameState &state = game.state;
+    if (!PickRandomCell(game)) {
+        state.CurrentMark = "X";
+        return false;
+    }
+    ++state.MoveCount;
+    placeMark(game.form, state.ComputerCell, "O");
+    return true;
+}

@@ -6,3 +6,7 @@ struct Game;
 // Returns false, drawing nothing, when no cell is free: typed text can fill the cells that hold
 // no mark, and drawing on would never end.
 bool PickRandomCell(Game &game);
+
+// The computer's "O" on a random free cell: counted, then placed. With no free cell the move
+// is skipped and the turn goes back to "X"; returns whether the "O" went down.
+bool placeOnRandomCell(Game &game);

@@ -6,8 +6,6 @@
 
 namespace {
 
-using Messages = std::vector<std::string>;
-
 struct Check
 {
     int number;
@@ -95,65 +93,6 @@ TEST(CheckOrder, NeedsTwoEqualMarks)
         window.setBoard(board);
         EXPECT_EQ(firstMatchingCheck(window), std::nullopt) << board;
     }
-}
-
-// After a check the turn goes back to "X" before the win and tie tests; after the random
-// fallback only after both. The box a tie rewrites follows from that.
-TEST(AdvancedMove, ACheckThatWinsLeavesTheWinnersMark)
-{
-    FakeGame fake;
-    fake.startOnePlayer(Strength::Advanced, "XO.X.O..X.");
-    fake.state().CurrentMark = "O";
-
-    AdvancedMove(fake.game);
-
-    EXPECT_EQ(fake.window.messages(), Messages{"O has won by diagonal  1"});
-    EXPECT_EQ(fake.state().CurrentMark, "O");
-    EXPECT_EQ(fake.state().OWins, Int16(1));
-}
-
-TEST(AdvancedMove, TieAfterACheckRewritesWinsByX)
-{
-    FakeGame fake;
-    fake.startOnePlayer(Strength::Advanced, "XOXXOOOX.X");
-    fake.state().CurrentMark = "O";
-
-    AdvancedMove(fake.game);
-
-    EXPECT_EQ(fake.window.messages(), Messages{"The game is a tie."});
-    EXPECT_EQ(fake.window.score(ScoreBox::Text2), " 0");
-    EXPECT_EQ(fake.window.score(ScoreBox::Text3), "0");
-}
-
-TEST(AdvancedMove, TieAfterTheFallbackRewritesWinsByO)
-{
-    FakeGame fake;
-    fake.startOnePlayer(Strength::Advanced, "XOXXOOOX.X");
-    fake.window.cells[7].text = "#"; // no pair left for any check
-    fake.state().MoveCount = 9;
-    fake.state().CurrentMark = "O";
-    fake.window.draws = {0.85F};
-
-    AdvancedMove(fake.game);
-
-    EXPECT_EQ(fake.window.messages(), Messages{"The game is a tie."});
-    EXPECT_EQ(fake.window.score(ScoreBox::Text3), " 0");
-    EXPECT_EQ(fake.window.score(ScoreBox::Text2), "0");
-    EXPECT_EQ(fake.state().CurrentMark, "X");
-}
-
-TEST(AdvancedMove, FallsBackToARandomFreeCell)
-{
-    FakeGame fake;
-    fake.startOnePlayer(Strength::Advanced, "X.........");
-    fake.state().CurrentMark = "O";
-    fake.window.draws = {0.0F, 0.55F};
-
-    AdvancedMove(fake.game);
-
-    EXPECT_EQ(fake.window.board(), "X....O....");
-    EXPECT_EQ(fake.state().MoveCount, Int16(2));
-    EXPECT_EQ(fake.window.reseeds, 2);
 }
 
 } // namespace
