@@ -73,8 +73,8 @@ Form1::Form1(QWidget *parent)
 }
 
 // The controls were sized for an 8-point system font (11 pixels). Wider fonts would clip the
-// labels and options, so the window takes the largest pixel size up to that at which every
-// caption fits. Pixel steps, because sizes between two whole pixels render alike.
+// labels and options, so the window's font steps down to a pixel size at which every caption
+// fits. Pixel steps, because sizes between two whole pixels render alike.
 void Form1::fitFontToDesign()
 {
     constexpr int DesignPixels = 11;
