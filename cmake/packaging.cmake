@@ -7,7 +7,8 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Noughts and crosses on a 3 x 3 square with a tenth cell to the right of the\n\
 bottom row, played against the computer at two strengths or by two people\n\
 taking turns.")
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Gorvane maintainers <maintainers@users.noreply.c-seed-968a5ace.example>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER
+    "Gorvane maintainers <maintainers@users.noreply.c-seed-968a5ace.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

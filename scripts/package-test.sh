@@ -87,12 +87,12 @@ game=$!
 # waiting for one to appear. The title is the one desktops show (_NET_WM_NAME); the exact match
 # also proves that nothing is appended to it.
 window_titled() {
-    local id
+    local id title
     for _ in $(seq 200); do
         kill -0 "$game" 2>/dev/null || fail "the game ended early: $(cat "$work/game.log")"
         for id in $(xdotool search --onlyvisible --pid "$game" 2>/dev/null || true); do
-            if [ "$id" != "${2:-}" ] \
-                && [ "$(xprop -id "$id" _NET_WM_NAME 2>/dev/null)" = "_NET_WM_NAME(UTF8_STRING) = \"$1\"" ]; then
+            title=$(xprop -id "$id" _NET_WM_NAME 2>/dev/null || true)
+            if [ "$id" != "${2:-}" ] && [ "$title" = "_NET_WM_NAME(UTF8_STRING) = \"$1\"" ]; then
                 echo "$id"
                 return
             fi

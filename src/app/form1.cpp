@@ -160,12 +160,15 @@ void Form1::createScoreBoxes()
     };
     labelBox(place<QLabel>(this, "Label4", QStringLiteral("Game #"), twips(3720, 1560, 615, 255)),
              scoreBox(ScoreBox::Text5));
-    labelBox(place<QLabel>(this, "Label1", QStringLiteral("Wins by X"), twips(3600, 480, 735, 255)),
-             scoreBox(ScoreBox::Text2));
-    labelBox(place<QLabel>(this, "Label2", QStringLiteral("Wins by O"), twips(3600, 840, 735, 255)),
-             scoreBox(ScoreBox::Text3));
-    labelBox(place<QLabel>(this, "Label3", QStringLiteral("Games Tied"), twips(3480, 1200, 855, 255)),
-             scoreBox(ScoreBox::Text4));
+    labelBox(
+        place<QLabel>(this, "Label1", QStringLiteral("Wins by X"), twips(3600, 480, 735, 255)),
+        scoreBox(ScoreBox::Text2));
+    labelBox(
+        place<QLabel>(this, "Label2", QStringLiteral("Wins by O"), twips(3600, 840, 735, 255)),
+        scoreBox(ScoreBox::Text3));
+    labelBox(
+        place<QLabel>(this, "Label3", QStringLiteral("Games Tied"), twips(3480, 1200, 855, 255)),
+        scoreBox(ScoreBox::Text4));
 
     auto *title = place<QLabel>(this, "Label5", QStringLiteral("Gorvane"), twips(960, 0, 2295, 375));
     QFont titleFont = font();
