@@ -3,8 +3,11 @@
 # when everything is there already.
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
-          libxcb1-dev xvfb fonts-dejavu-core)
+packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev fonts-dejavu-core
+    # benchmarks: Google Benchmark, and the start-up probe's X client library
+    libbenchmark-dev pkg-config libxcb1-dev
+    # to build the Debian package, validate the desktop files and run the installed game
+    dpkg-dev file desktop-file-utils appstream xvfb xdotool x11-utils)
 
 missing=()
 for package in "${packages[@]}"; do

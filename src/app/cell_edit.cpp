@@ -4,6 +4,24 @@
 
 #include <utility>
 
+namespace {
+
+QString describeMark(const QString &text)
+{
+    return text.isEmpty() ? QStringLiteral("empty") : text;
+}
+
+} // namespace
+
+CellEdit::CellEdit(QWidget *parent)
+    : QLineEdit(parent)
+{
+    setAccessibleDescription(describeMark(text()));
+    // Typed text counts as a mark too, so the description follows every change of the text.
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString &text) { setAccessibleDescription(describeMark(text)); });
+}
+
 void CellEdit::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QLineEdit::mouseDoubleClickEvent(event);

@@ -3,13 +3,14 @@
 #include <QLineEdit>
 
 // A board cell: an ordinary line edit that takes typed text and also reports a mouse click.
-// Disabled, it receives no mouse events and so raises no click.
+// Disabled, it receives no mouse events and so raises no click. Its accessible description is
+// its mark, kept up to date, so that a screen reader can follow the board.
 class CellEdit : public QLineEdit
 {
     Q_OBJECT
 
 public:
-    using QLineEdit::QLineEdit;
+    explicit CellEdit(QWidget *parent = nullptr);
 
 signals:
     void clicked();

@@ -54,6 +54,13 @@ Widget *place(QWidget *parent, const char *name, const QString &text, const QRec
     return widget;
 }
 
+// A screen reader names the box after its label; the buddy ties the two for other tools too.
+void labelBox(QLabel *label, QLineEdit *box)
+{
+    label->setBuddy(box);
+    box->setAccessibleName(label->text());
+}
+
 } // namespace
 
 Form1::Form1(QWidget *parent)
@@ -107,6 +114,7 @@ void Form1::createBoard()
     for (int index = 0; index < CellCount; ++index) {
         auto *cell = new CellEdit(this);
         cell->setObjectName(QStringLiteral("Text1_%1").arg(index));
+        cell->setAccessibleName(QStringLiteral("Cell %1").arg(index));
         cell->setGeometry(cellGeometry(index));
         cell->setAlignment(Qt::AlignCenter);
         // A locked board keeps its marks as legible as a live one.
@@ -158,10 +166,20 @@ void Form1::createScoreBoxes()
         m_scoreBoxes[static_cast<std::size_t>(box.box)] = edit;
     }
 
-    place<QLabel>(this, "Label4", QStringLiteral("Game #"), twips(3720, 1560, 615, 255));
-    place<QLabel>(this, "Label1", QStringLiteral("Wins by X"), twips(3600, 480, 735, 255));
-    place<QLabel>(this, "Label2", QStringLiteral("Wins by O"), twips(3600, 840, 735, 255));
-    place<QLabel>(this, "Label3", QStringLiteral("Games Tied"), twips(3480, 1200, 855, 255));
+    const auto scoreBox = [this](ScoreBox which) {
+        return m_scoreBoxes[static_cast<std::size_t>(which)];
+    };
+    labelBox(place<QLabel>(this, "Label4", QStringLiteral("Game #"), twips(3720, 1560, 615, 255)),
+             scoreBox(ScoreBox::Text5));
+    labelBox(
+        place<QLabel>(this, "Label1", QStringLiteral("Wins by X"), twips(3600, 480, 735, 255)),
+        scoreBox(ScoreBox::Text2));
+    labelBox(
+        place<QLabel>(this, "Label2", QStringLiteral("Wins by O"), twips(3600, 840, 735, 255)),
+        scoreBox(ScoreBox::Text3));
+    labelBox(
+        place<QLabel>(this, "Label3", QStringLiteral("Games Tied"), twips(3480, 1200, 855, 255)),
+        scoreBox(ScoreBox::Text4));
 
     auto *title = place<QLabel>(this, "Label5", QStringLiteral("Gorvane"), twips(960, 0, 2295, 375));
     QFont titleFont = font();

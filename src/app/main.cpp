@@ -1,3 +1,4 @@
+#include "app/application_identity.h"
 #include "app/form1.h"
 
 #include <QApplication>
@@ -5,8 +6,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    // Dialogs without a title of their own show this name.
-    QApplication::setApplicationName(QStringLiteral("Gorvane"));
+    setApplicationIdentity();
     Form1 window;
     window.load();
     return QApplication::exec();

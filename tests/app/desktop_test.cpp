@@ -1,0 +1,164 @@
+#include "app/application_identity.h"
+#include "app/form1.h"
+
+#include "support/dialog_answerer.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+
+namespace {
+
+QAccessibleInterface *accessible(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+} // namespace
+
+// The window as a desktop and a screen reader see it: the application's name and icon, every
+// control's accessible name, and the board's marks in the cells' descriptions.
+class DesktopTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QWidget *child(const QString &name)
+    {
+        auto *widget = m_window->findChild<QWidget *>(name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+    QWidget *cell(int index) { return child(QStringLiteral("Text1_%1").arg(index)); }
+    QStringList cellDescriptions()
+    {
+        QStringList descriptions;
+        for (int i = 0; i < 10; ++i)
+            descriptions << accessible(cell(i))->text(QAccessible::Description);
+        return descriptions;
+    }
+
+    std::unique_ptr<Form1> m_window;
+
+private slots:
+    void init();
+    void cleanup();
+    void applicationIdentity();
+    void accessibleNames_data();
+    void accessibleNames();
+    void everyControlIsNamed();
+    void labelsNameTheirBoxes();
+    void cellDescriptionsFollowTheMarks();
+};
+
+void DesktopTest::init()
+{
+    m_window = std::make_unique<Form1>();
+}
+
+void DesktopTest::cleanup()
+{
+    m_window.reset();
+}
+
+void DesktopTest::applicationIdentity()
+{
+    setApplicationIdentity();
+    QCOMPARE(QApplication::applicationName(), QStringLiteral("Gorvane"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.gorvane.Gorvane"));
+
+    // Drawn from the embedded picture at every size a desktop asks for; a picture that failed to
+    // load would leave them blank.
+    const QIcon icon = QApplication::windowIcon();
+    for (const int size : {16, 32, 48, 256}) {
+        const QImage image = icon.pixmap(size).toImage();
+        QCOMPARE(image.size(), QSize(size, size));
+        QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0); // the rounded corner
+    }
+    QCOMPARE(m_window->windowIcon().cacheKey(), icon.cacheKey());
+}
+
+void DesktopTest::accessibleNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QAccessible::Role>("role");
+
+    for (int i = 0; i < 10; ++i) {
+        QTest::newRow(qPrintable(QStringLiteral("cell %1").arg(i)))
+            << QStringLiteral("Text1_%1").arg(i) << QStringLiteral("Cell %1").arg(i)
+            << QAccessible::EditableText;
+    }
+    QTest::newRow("wins by X box") << "Text2" << "Wins by X" << QAccessible::EditableText;
+    QTest::newRow("wins by O box") << "Text3" << "Wins by O" << QAccessible::EditableText;
+    QTest::newRow("ties box") << "Text4" << "Games Tied" << QAccessible::EditableText;
+    QTest::newRow("game number box") << "Text5" << "Game #" << QAccessible::EditableText;
+    QTest::newRow("play again") << "Command1" << "Play Again?" << QAccessible::Button;
+    QTest::newRow("reset all") << "Command2" << "Reset all" << QAccessible::Button;
+    QTest::newRow("exit") << "Command3" << "Exit" << QAccessible::Button;
+    QTest::newRow("beginner") << "Option1" << "Beginner" << QAccessible::RadioButton;
+    QTest::newRow("advanced") << "Option2" << "Advanced" << QAccessible::RadioButton;
+    QTest::newRow("title") << "Label5" << "Gorvane" << QAccessible::StaticText;
+}
+
+void DesktopTest::accessibleNames()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QAccessible::Role, role);
+
+    QAccessibleInterface *interface = accessible(child(control));
+    QCOMPARE(interface->text(QAccessible::Name), name);
+    QCOMPARE(interface->role(), role);
+    QCOMPARE(child(control)->objectName(), control);
+}
+
+// Whatever is added to the window later must be named too.
+void DesktopTest::everyControlIsNamed()
+{
+    QAccessibleInterface *window = accessible(m_window.get());
+    QCOMPARE(window->childCount(), 24);
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface *control = window->child(i);
+        QVERIFY2(!control->text(QAccessible::Name).isEmpty(),
+                 qPrintable(control->object()->objectName()));
+    }
+}
+
+void DesktopTest::labelsNameTheirBoxes()
+{
+    for (const auto &[label, box] : {std::pair{"Label1", "Text2"}, std::pair{"Label2", "Text3"},
+                                     std::pair{"Label3", "Text4"}, std::pair{"Label4", "Text5"}}) {
+        const auto labels = accessible(child(QLatin1String(box)))->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first().first->object(), child(QLatin1String(label)));
+    }
+}
+
+// A screen reader follows the game through the cells' descriptions: each mark, the computer's
+// reply within the same click, typed text (the rules read it as the cell's mark), and the cleared
+// board.
+void DesktopTest::cellDescriptionsFollowTheMarks()
+{
+    DialogAnswerer answerer({"1", "X"});
+    m_window->load();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QCOMPARE(cellDescriptions(), QStringList(10, QStringLiteral("empty")));
+
+    QTest::mouseClick(cell(4), Qt::LeftButton);
+    const QStringList descriptions = cellDescriptions();
+    QCOMPARE(descriptions.at(4), QStringLiteral("X"));
+    QCOMPARE(descriptions.count(QStringLiteral("O")), 1);
+    QCOMPARE(descriptions.count(QStringLiteral("empty")), 8);
+    const int free = int(descriptions.indexOf(QStringLiteral("empty")));
+    QTest::keyClicks(cell(free), QStringLiteral("Z"));
+    QCOMPARE(accessible(cell(free))->text(QAccessible::Description), QStringLiteral("Z"));
+
+    QTest::mouseClick(child(QStringLiteral("Command2")), Qt::LeftButton); // Reset all
+    QCOMPARE(cellDescriptions(), QStringList(10, QStringLiteral("empty")));
+}
+
+QTEST_MAIN(DesktopTest)
+#include "desktop_test.moc"
