@@ -18,12 +18,7 @@ for _ in $(seq 100); do
     [ -s "$results/display" ] && break
     sleep 0.05
 done
-display=$(head -n 1 "$results/display")
-for _ in $(seq 100); do
-    [ -S "/tmp/.X11-unix/X$display" ] && break
-    sleep 0.05
-done
-export DISPLAY=":$display"
+export DISPLAY=":$(head -n 1 "$results/display")"
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR="$results/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"

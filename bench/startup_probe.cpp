@@ -59,7 +59,13 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: %s TITLE PROGRAM [ARGUMENT...]\n", argv[0]);
         return 2;
     }
+    // A server just started may not take connections yet.
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    for (int retry = 0; xcb_connection_has_error(connection) && retry < 100; ++retry) {
+        xcb_disconnect(connection);
+        usleep(50000);
+        connection = xcb_connect(nullptr, nullptr);
+    }
     if (xcb_connection_has_error(connection)) {
         std::fprintf(stderr, "cannot reach the X server at $DISPLAY\n");
         return 2;

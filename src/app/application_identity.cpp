@@ -1,23 +1,24 @@
 #include "app/application_identity.h"
 
 #include <QApplication>
-#include <QPainter>
+#include <QDir>
+#include <QImage>
 #include <QPixmap>
-#include <QSvgRenderer>
+#include <QResource>
 
 QIcon applicationIcon()
 {
-    // Drawn here rather than by Qt's icon plugin, so that the package's dependencies, read off
-    // the linked libraries, cover the icon too.
-    QSvgRenderer picture(QStringLiteral(":/icons/org.gorvane.Gorvane.svg"));
+    // Rendered from the installed picture at build time: raw pixels, one file a size
+    // ("icon-32.argb"), which cost no decoding at start-up.
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        picture.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
+    const QDir icons(QStringLiteral(":/icons"));
+    for (const QString &file : icons.entryList(QDir::Files)) {
+        const int size = QStringView(file).sliced(5).chopped(5).toInt();
+        const QByteArray pixels = QResource(icons.filePath(file)).uncompressedData();
+        const QImage image(reinterpret_cast<const uchar *>(pixels.constData()), size, size,
+                           QImage::Format_ARGB32_Premultiplied);
+        // The copy owns its pixels: a pixmap may go on sharing the image's buffer.
+        icon.addPixmap(QPixmap::fromImage(image.copy()));
     }
     return icon;
 }

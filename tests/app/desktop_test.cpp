@@ -71,7 +71,7 @@ void DesktopTest::applicationIdentity()
     // Drawn from the embedded picture at every size a desktop asks for; a picture that failed to
     // load would leave them blank.
     const QIcon icon = QApplication::windowIcon();
-    for (const int size : {16, 32, 48, 256}) {
+    for (const int size : {16, 32, 48, 64}) {
         const QImage image = icon.pixmap(size).toImage();
         QCOMPARE(image.size(), QSize(size, size));
         QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
