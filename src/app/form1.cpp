@@ -163,12 +163,9 @@ void Form1::createScoreBoxes()
         // Scores are the game's to write.
         edit->setReadOnly(true);
         setColour(edit, QPalette::Base, palette().color(box.background));
-        m_scoreBoxes[static_cast<std::size_t>(box.box)] = edit;
+        scoreBox(box.box) = edit;
     }
 
-    const auto scoreBox = [this](ScoreBox which) {
-        return m_scoreBoxes[static_cast<std::size_t>(which)];
-    };
     labelBox(place<QLabel>(this, "Label4", QStringLiteral("Game #"), twips(3720, 1560, 615, 255)),
              scoreBox(ScoreBox::Text5));
     labelBox(
@@ -200,6 +197,11 @@ void Form1::createOptions()
     m_option1->setChecked(true);
     connect(m_option1, &QRadioButton::clicked, this, [this] { raise(Option1_Click); });
     connect(m_option2, &QRadioButton::clicked, this, [this] { raise(Option2_Click); });
+}
+
+QLineEdit *&Form1::scoreBox(ScoreBox box)
+{
+    return m_scoreBoxes.at(static_cast<std::size_t>(box));
 }
 
 template<typename Handler>
@@ -235,7 +237,7 @@ void Form1::setCellEnabled(int index, bool enabled)
 
 void Form1::setScoreText(ScoreBox box, const std::string &text)
 {
-    m_scoreBoxes.at(static_cast<std::size_t>(box))->setText(QString::fromStdString(text));
+    scoreBox(box)->setText(QString::fromStdString(text));
 }
 
 void Form1::setOptionsEnabled(bool enabled)

@@ -41,6 +41,7 @@ private:
     void createScoreBoxes();
     void createOptions();
     void fitFontToDesign();
+    QLineEdit *&scoreBox(ScoreBox box);
 
     template<typename Handler>
     void raise(Handler handler);
