@@ -68,7 +68,8 @@ int main(int argc, char *argv[])
             drawn.push_back(drawnAfter);
         }
     }
-    for (const auto &[what, samples] : {std::pair{"handled", &handled}, std::pair{"repainted", &drawn}}) {
+    for (const auto &[what, samples] :
+         {std::pair{"handled", &handled}, std::pair{"repainted", &drawn}}) {
         std::printf("%d clicks, %s: median %.3f ms, 99th percentile %.3f ms, worst %.3f ms\n",
                     clicks, what, percentile(*samples, 0.5), percentile(*samples, 0.99),
                     percentile(*samples, 1.0));

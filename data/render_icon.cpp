@@ -31,7 +31,8 @@ int main(int argc, char *argv[])
         painter.end();
         QFile file(output.filePath(QStringLiteral("icon-%1.argb").arg(size)));
         const auto *pixels = reinterpret_cast<const char *>(image.constBits());
-        if (!file.open(QIODevice::WriteOnly) || file.write(pixels, image.sizeInBytes()) != image.sizeInBytes())
+        if (!file.open(QIODevice::WriteOnly)
+            || file.write(pixels, image.sizeInBytes()) != image.sizeInBytes())
             return 1;
     }
     return 0;

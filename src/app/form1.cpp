@@ -90,7 +90,8 @@ void Form1::fitFontToDesign()
                                              findChild<QLabel *>(QStringLiteral("Label2")),
                                              findChild<QLabel *>(QStringLiteral("Label3")),
                                              findChild<QLabel *>(QStringLiteral("Label4")),
-                                             m_option1, m_option2};
+                                             m_option1,
+                                             m_option2};
     const auto widestOverRoom = [&captioned] {
         qreal widest = 0;
         for (const QWidget *control : captioned)
@@ -133,8 +134,8 @@ void Form1::createButtons()
 {
     auto *playAgain = place<QPushButton>(this, "Command1", QStringLiteral("Play Again?"),
                                          twips(360, 2760, 1935, 495));
-    auto *exit = place<QPushButton>(this, "Command3", QStringLiteral("Exit"),
-                                    twips(3960, 2760, 855, 615));
+    auto *exit =
+        place<QPushButton>(this, "Command3", QStringLiteral("Exit"), twips(3960, 2760, 855, 615));
     auto *resetAll = place<QPushButton>(this, "Command2", QStringLiteral("Reset all"),
                                         twips(3480, 2040, 1335, 495));
     connect(playAgain, &QPushButton::clicked, this, [this] { raise(Command1_Click); });
@@ -168,17 +169,16 @@ void Form1::createScoreBoxes()
 
     labelBox(place<QLabel>(this, "Label4", QStringLiteral("Game #"), twips(3720, 1560, 615, 255)),
              scoreBox(ScoreBox::Text5));
-    labelBox(
-        place<QLabel>(this, "Label1", QStringLiteral("Wins by X"), twips(3600, 480, 735, 255)),
-        scoreBox(ScoreBox::Text2));
-    labelBox(
-        place<QLabel>(this, "Label2", QStringLiteral("Wins by O"), twips(3600, 840, 735, 255)),
-        scoreBox(ScoreBox::Text3));
+    labelBox(place<QLabel>(this, "Label1", QStringLiteral("Wins by X"), twips(3600, 480, 735, 255)),
+             scoreBox(ScoreBox::Text2));
+    labelBox(place<QLabel>(this, "Label2", QStringLiteral("Wins by O"), twips(3600, 840, 735, 255)),
+             scoreBox(ScoreBox::Text3));
     labelBox(
         place<QLabel>(this, "Label3", QStringLiteral("Games Tied"), twips(3480, 1200, 855, 255)),
         scoreBox(ScoreBox::Text4));
 
-    auto *title = place<QLabel>(this, "Label5", QStringLiteral("Gorvane"), twips(960, 0, 2295, 375));
+    auto *title =
+        place<QLabel>(this, "Label5", QStringLiteral("Gorvane"), twips(960, 0, 2295, 375));
     QFont titleFont = font();
     titleFont.setFamily(QStringLiteral("MS Sans Serif"));
     titleFont.setStyleHint(QFont::SansSerif); // where that font is missing, any sans-serif

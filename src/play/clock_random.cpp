@@ -25,5 +25,6 @@ float ClockRandom::draw()
 std::uint64_t ClockRandom::nanosecondsSinceEpoch()
 {
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch();
-    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+    return static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
 }

@@ -38,7 +38,8 @@ TEST(PlayAgain, ClearsUnlocksAndCountsTheNextGame)
 
     EXPECT_EQ(fake.window.board(), "..........");
     EXPECT_EQ(fake.window.colours(), "GGGGGGGGGG");
-    EXPECT_TRUE(std::ranges::all_of(fake.window.cells, [](const auto &cell) { return cell.enabled; }));
+    EXPECT_TRUE(
+        std::ranges::all_of(fake.window.cells, [](const auto &cell) { return cell.enabled; }));
     EXPECT_EQ(fake.window.score(ScoreBox::Text5), "4");
     EXPECT_EQ(fake.window.score(ScoreBox::Text2), " 1");
     EXPECT_EQ(fake.state().WinsFound, Int16(0));

@@ -91,16 +91,25 @@ void DesktopTest::accessibleNames_data()
             << QStringLiteral("Text1_%1").arg(i) << QStringLiteral("Cell %1").arg(i)
             << QAccessible::EditableText;
     }
-    QTest::newRow("wins by X box") << "Text2" << "Wins by X" << QAccessible::EditableText;
-    QTest::newRow("wins by O box") << "Text3" << "Wins by O" << QAccessible::EditableText;
-    QTest::newRow("ties box") << "Text4" << "Games Tied" << QAccessible::EditableText;
-    QTest::newRow("game number box") << "Text5" << "Game #" << QAccessible::EditableText;
-    QTest::newRow("play again") << "Command1" << "Play Again?" << QAccessible::Button;
-    QTest::newRow("reset all") << "Command2" << "Reset all" << QAccessible::Button;
-    QTest::newRow("exit") << "Command3" << "Exit" << QAccessible::Button;
-    QTest::newRow("beginner") << "Option1" << "Beginner" << QAccessible::RadioButton;
-    QTest::newRow("advanced") << "Option2" << "Advanced" << QAccessible::RadioButton;
-    QTest::newRow("title") << "Label5" << "Gorvane" << QAccessible::StaticText;
+    const struct
+    {
+        const char *control;
+        const char *name;
+        QAccessible::Role role;
+    } rows[] = {
+        {"Text2", "Wins by X", QAccessible::EditableText},
+        {"Text3", "Wins by O", QAccessible::EditableText},
+        {"Text4", "Games Tied", QAccessible::EditableText},
+        {"Text5", "Game #", QAccessible::EditableText},
+        {"Command1", "Play Again?", QAccessible::Button},
+        {"Command2", "Reset all", QAccessible::Button},
+        {"Command3", "Exit", QAccessible::Button},
+        {"Option1", "Beginner", QAccessible::RadioButton},
+        {"Option2", "Advanced", QAccessible::RadioButton},
+        {"Label5", "Gorvane", QAccessible::StaticText},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.control) << QString(row.control) << QString(row.name) << row.role;
 }
 
 void DesktopTest::accessibleNames()

@@ -100,8 +100,8 @@ void Form1Test::layout_data()
     // Logical pixels; neighbouring cells overlap by one, cell 9 stands right of cell 8.
     for (int i = 0; i < 9; ++i) {
         QTest::newRow(qPrintable(QStringLiteral("cell %1").arg(i)))
-            << QStringLiteral("Text1_%1").arg(i) << QRect(8 + 40 * (i % 3), 48 + 40 * (i / 3), 41, 41)
-            << QString();
+            << QStringLiteral("Text1_%1").arg(i)
+            << QRect(8 + 40 * (i % 3), 48 + 40 * (i / 3), 41, 41) << QString();
     }
     QTest::newRow("cell 9") << "Text1_9" << QRect(128, 128, 41, 41) << QString();
     QTest::newRow("play again") << "Command1" << QRect(24, 184, 129, 33) << "Play Again?";
@@ -151,9 +151,10 @@ void Form1Test::focusOrder()
             order << widget->objectName();
         widget = widget->nextInFocusChain();
     } while (widget->objectName() != QLatin1String("Text1_0"));
-    QCOMPARE(order, (QStringList{"Text1_0", "Text1_1", "Text1_2", "Text1_3", "Text1_4", "Text1_5",
-                                 "Text1_6", "Text1_7", "Text1_8", "Text1_9", "Command1", "Command3",
-                                 "Command2", "Text5", "Text3", "Text4", "Text2", "Option1", "Option2"}));
+    QCOMPARE(order,
+             (QStringList{"Text1_0", "Text1_1", "Text1_2", "Text1_3", "Text1_4", "Text1_5",
+                          "Text1_6", "Text1_7", "Text1_8", "Text1_9", "Command1", "Command3",
+                          "Command2", "Text5", "Text3", "Text4", "Text2", "Option1", "Option2"}));
 }
 
 void Form1Test::captionsFit()
@@ -178,7 +179,8 @@ void Form1Test::colours()
     QCOMPARE(title->font().pointSize(), 18);
     QVERIFY(title->font().bold());
     QCOMPARE(title->font().styleHint(), QFont::SansSerif);
-    QCOMPARE(title->palette().color(QPalette::WindowText), m_window->palette().color(QPalette::Highlight));
+    QCOMPARE(title->palette().color(QPalette::WindowText),
+             m_window->palette().color(QPalette::Highlight));
     QVERIFY(child<QRadioButton>("Option1")->isChecked());
 }
 
@@ -186,12 +188,13 @@ void Form1Test::startUpDialogue()
 {
     start({"3", "2", "z", "x", "X"});
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Gorvane"));
-    QCOMPARE(m_answerer->transcript,
-             (QStringList{"ask|Select number of players.|Player Number|1",
-                          "message|Sorry, must be 1 or 2.", "ask|Number or players?|Player Number|1",
-                          "ask|who goes first X or O?|gorvane|X", "message|Sorry, your choices are X or O",
-                          "ask|Who goes first X or O?|gorvane|X", "message|Sorry, your choices are X or O",
-                          "ask|Who goes first X or O?|gorvane|X"}));
+    QCOMPARE(
+        m_answerer->transcript,
+        (QStringList{
+            "ask|Select number of players.|Player Number|1", "message|Sorry, must be 1 or 2.",
+            "ask|Number or players?|Player Number|1", "ask|who goes first X or O?|gorvane|X",
+            "message|Sorry, your choices are X or O", "ask|Who goes first X or O?|gorvane|X",
+            "message|Sorry, your choices are X or O", "ask|Who goes first X or O?|gorvane|X"}));
     QVERIFY(!child<QRadioButton>("Option1")->isEnabled());
     QVERIFY(!child<QRadioButton>("Option2")->isEnabled());
 }
@@ -275,8 +278,9 @@ void Form1Test::onePlayerGame()
     }
     QVERIFY(!cell(0)->isEnabled());
     const QStringList messages = m_answerer->messages();
-    QVERIFY2(!messages.isEmpty() && (messages.last().contains(QLatin1String(" has won by "))
-                                     || messages.last() == QLatin1String("The game is a tie.")),
+    QVERIFY2(!messages.isEmpty()
+                 && (messages.last().contains(QLatin1String(" has won by "))
+                     || messages.last() == QLatin1String("The game is a tie.")),
              qPrintable(messages.join(QLatin1Char('/'))));
 }
 

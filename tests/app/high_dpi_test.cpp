@@ -106,8 +106,8 @@ void HighDpiTest::title()
     const QColor ink = title->palette().color(QPalette::WindowText);
     const auto isInk = [&ink](const QColor &c) {
         return std::abs(c.red() - ink.red()) + std::abs(c.green() - ink.green())
-                   + std::abs(c.blue() - ink.blue())
-               < 60;
+            + std::abs(c.blue() - ink.blue())
+            < 60;
     };
     QRect inked; // device pixels, above the board, where a focus frame in that colour cannot be
     for (int y = 0; y < 48 * m_scale; ++y) {

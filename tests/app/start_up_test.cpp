@@ -46,18 +46,20 @@ TEST_P(PlayersAnswer, IsRefusedAndAskedAgain)
 {
     FakeGame fake;
     const Transcript transcript = startUp(fake, {GetParam().answer, "2", "X"});
-    EXPECT_EQ(transcript, (Transcript{"caption|Gorvane", "show", AskPlayers, RefusePlayers,
-                                      ReaskPlayers, AskMover}));
+    EXPECT_EQ(
+        transcript,
+        (Transcript{"caption|Gorvane", "show", AskPlayers, RefusePlayers, ReaskPlayers, AskMover}));
     EXPECT_EQ(fake.state().PlayerCount, "2");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Answers, PlayersAnswer,
-    testing::Values(BadPlayers{"cancelled", ""}, BadPlayers{"blank", " "},
-                    BadPlayers{"blanks_around", " 1 "}, BadPlayers{"three", "3"},
-                    BadPlayers{"zero", "0"}, BadPlayers{"words", "one"}, BadPlayers{"decimal", "1.0"},
-                    BadPlayers{"fullwidth_digit", "\xEF\xBC\x91"}, BadPlayers{"long", std::string(10000, '1')}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Answers, PlayersAnswer,
+                         testing::Values(BadPlayers{"cancelled", ""}, BadPlayers{"blank", " "},
+                                         BadPlayers{"blanks_around", " 1 "},
+                                         BadPlayers{"three", "3"}, BadPlayers{"zero", "0"},
+                                         BadPlayers{"words", "one"}, BadPlayers{"decimal", "1.0"},
+                                         BadPlayers{"fullwidth_digit", "\xEF\xBC\x91"},
+                                         BadPlayers{"long", std::string(10000, '1')}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(StartUp, AsksForPlayersWithoutLimit)
 {
@@ -91,15 +93,19 @@ TEST_P(FirstMover, UpperCasesOnlyTheFirstAnswer)
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, FirstMover,
-    testing::Values(MoverCase{"capital_x", {"X"}, {AskMover}, "X"},
-                    MoverCase{"small_o", {"o"}, {AskMover}, "O"},
-                    MoverCase{"small_at_reask_refused", {"z", "x", "X"},
-                              {AskMover, RefuseMover, ReaskMover, RefuseMover, ReaskMover}, "X"},
-                    MoverCase{"cancelled", {"", "O"}, {AskMover, RefuseMover, ReaskMover}, "O"},
-                    MoverCase{"two_letters", {"xo", "O"}, {AskMover, RefuseMover, ReaskMover}, "O"},
-                    MoverCase{"blank_around", {" x", "X"}, {AskMover, RefuseMover, ReaskMover}, "X"},
-                    MoverCase{"unicode", {"\xC3\x97", "X"}, {AskMover, RefuseMover, ReaskMover}, "X"},
-                    MoverCase{"long", {std::string(10000, 'x'), "X"}, {AskMover, RefuseMover, ReaskMover}, "X"}),
+    testing::Values(
+        MoverCase{"capital_x", {"X"}, {AskMover}, "X"},
+        MoverCase{"small_o", {"o"}, {AskMover}, "O"},
+        MoverCase{"small_at_reask_refused",
+                  {"z", "x", "X"},
+                  {AskMover, RefuseMover, ReaskMover, RefuseMover, ReaskMover},
+                  "X"},
+        MoverCase{"cancelled", {"", "O"}, {AskMover, RefuseMover, ReaskMover}, "O"},
+        MoverCase{"two_letters", {"xo", "O"}, {AskMover, RefuseMover, ReaskMover}, "O"},
+        MoverCase{"blank_around", {" x", "X"}, {AskMover, RefuseMover, ReaskMover}, "X"},
+        MoverCase{"unicode", {"\xC3\x97", "X"}, {AskMover, RefuseMover, ReaskMover}, "X"},
+        MoverCase{
+            "long", {std::string(10000, 'x'), "X"}, {AskMover, RefuseMover, ReaskMover}, "X"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(OpeningDecision, OnePlayerWithOFirstLetsTheComputerOpenInTheCentre)

@@ -89,7 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CheckOrder, NeedsTwoEqualMarks)
 {
     FakeWindow window;
-    for (const char *board : {"X.........", "XO........", "..........", "xx........", "X.O.X.O.X."}) {
+    for (const char *board :
+         {"X.........", "XO........", "..........", "xx........", "X.O.X.O.X."}) {
         window.setBoard(board);
         EXPECT_EQ(firstMatchingCheck(window), std::nullopt) << board;
     }

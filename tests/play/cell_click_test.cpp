@@ -88,7 +88,8 @@ TEST_P(TakenCell, IsRefusedInTheOnePlayerGameWithoutAReply)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, TakenCell,
-                         testing::Values("X", "O", " ", "x", "\xC3\x89t\xC3\xA9", std::string(10000, 'X')));
+                         testing::Values("X", "O", " ", "x", "\xC3\x89t\xC3\xA9",
+                                         std::string(10000, 'X')));
 
 TEST(OnePlayer, AnAcceptedMarkIsAnsweredInTheSameClick)
 {

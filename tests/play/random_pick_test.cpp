@@ -12,8 +12,12 @@ namespace {
 
 TEST(PickRandomCell, MapsTheDrawOntoAllTenCells)
 {
-    const std::array<std::pair<float, int>, 6> draws{
-        {{0.0F, 0}, {0.0999F, 0}, {0.1F, 1}, {0.5F, 5}, {0.9F, 9}, {std::nextafter(1.0F, 0.0F), 9}}};
+    const std::array<std::pair<float, int>, 6> draws{{{0.0F, 0},
+                                                      {0.0999F, 0},
+                                                      {0.1F, 1},
+                                                      {0.5F, 5},
+                                                      {0.9F, 9},
+                                                      {std::nextafter(1.0F, 0.0F), 9}}};
     for (const auto &[draw, cell] : draws) {
         FakeGame fake;
         fake.window.draws = {draw};

@@ -37,32 +37,46 @@ TEST_P(CompletedLines, ArePaintedAndAnnouncedScanByScan)
     EXPECT_EQ(fake.window.anyCellEnabled(), c.messages.empty());
 }
 
-// Two blanks stand before each number: the wording ends in one, the number's sign place is the other.
+// Two blanks stand before each number: the wording ends in one, the number's sign place is the
+// other.
 INSTANTIATE_TEST_SUITE_P(
     TenLines, CompletedLines,
-    testing::Values(LineCase{"row_0_1_2", "XXX.......", "YYYGGGGGGG", {"X has won by row  0"}},
-                    LineCase{"row_3_4_5", "...OOO....", "GGGYYYGGGG", {"O has won by row  1"}},
-                    LineCase{"row_6_7_8", "......XXX.", "GGGGGGYYYG", {"X has won by row  2"}},
-                    LineCase{"row_7_8_9", ".......OOO", "GGGGGGGYYY", {"O has won by row  4"}},
-                    LineCase{"col_0_3_6", "X..X..X...", "YGGYGGYGGG", {"X has won by col  0"}},
-                    LineCase{"col_1_4_7", ".O..O..O..", "GYGGYGGYGG", {"O has won by col  1"}},
-                    LineCase{"col_2_5_8", "..X..X..X.", "GGYGGYGGYG", {"X has won by col  2"}},
-                    LineCase{"diag_0_4_8", "O...O...O.", "YGGGYGGGYG", {"O has won by diagonal  0"}},
-                    LineCase{"diag_2_4_6", "..X.X.X...", "GGYGYGYGGG", {"X has won by diagonal  2"}},
-                    LineCase{"diag_1_5_9", ".O...O...O", "GYGGGYGGGY", {"O has won by diagonal  1"}}),
+    testing::Values(
+        LineCase{"row_0_1_2", "XXX.......", "YYYGGGGGGG", {"X has won by row  0"}},
+        LineCase{"row_3_4_5", "...OOO....", "GGGYYYGGGG", {"O has won by row  1"}},
+        LineCase{"row_6_7_8", "......XXX.", "GGGGGGYYYG", {"X has won by row  2"}},
+        LineCase{"row_7_8_9", ".......OOO", "GGGGGGGYYY", {"O has won by row  4"}},
+        LineCase{"col_0_3_6", "X..X..X...", "YGGYGGYGGG", {"X has won by col  0"}},
+        LineCase{"col_1_4_7", ".O..O..O..", "GYGGYGGYGG", {"O has won by col  1"}},
+        LineCase{"col_2_5_8", "..X..X..X.", "GGYGGYGGYG", {"X has won by col  2"}},
+        LineCase{"diag_0_4_8", "O...O...O.", "YGGGYGGGYG", {"O has won by diagonal  0"}},
+        LineCase{"diag_2_4_6", "..X.X.X...", "GGYGYGYGGG", {"X has won by diagonal  2"}},
+        LineCase{"diag_1_5_9", ".O...O...O", "GYGGGYGGGY", {"O has won by diagonal  1"}}),
     [](const auto &info) { return std::string(info.param.name); });
 
-INSTANTIATE_TEST_SUITE_P(
-    SharedCells, CompletedLines,
-    testing::Values(
-        LineCase{"both_bottom_rows_one_announcement", "......XXXX", "GGGGGGYYYY", {"X has won by row  4"}},
-        LineCase{"crossing_diagonals_one_announcement", "O.O.O.O.O.", "YGYGYGYGYG",
-                 {"O has won by diagonal  2"}},
-        LineCase{"row_then_column", ".X.XXX.X..", "GYGYYYGYGG", {"X has won by row  1", "X has won by col  1"}},
-        LineCase{"row_column_and_diagonals", "XXXXX.X.X.", "YYYYYGYGYG",
-                 {"X has won by row  0", "X has won by col  0", "X has won by diagonal  2"}},
-        LineCase{"typed_text_completes_a_line", "???.......", "YYYGGGGGGG", {"? has won by row  0"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(SharedCells, CompletedLines,
+                         testing::Values(LineCase{"both_bottom_rows_one_announcement",
+                                                  "......XXXX",
+                                                  "GGGGGGYYYY",
+                                                  {"X has won by row  4"}},
+                                         LineCase{"crossing_diagonals_one_announcement",
+                                                  "O.O.O.O.O.",
+                                                  "YGYGYGYGYG",
+                                                  {"O has won by diagonal  2"}},
+                                         LineCase{"row_then_column",
+                                                  ".X.XXX.X..",
+                                                  "GYGYYYGYGG",
+                                                  {"X has won by row  1", "X has won by col  1"}},
+                                         LineCase{"row_column_and_diagonals",
+                                                  "XXXXX.X.X.",
+                                                  "YYYYYGYGYG",
+                                                  {"X has won by row  0", "X has won by col  0",
+                                                   "X has won by diagonal  2"}},
+                                         LineCase{"typed_text_completes_a_line",
+                                                  "???.......",
+                                                  "YYYGGGGGGG",
+                                                  {"? has won by row  0"}}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     NoLine, CompletedLines,

@@ -34,8 +34,9 @@ void DialogAnswerer::answerActiveDialog()
         input->accept();
     } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
         const bool plain = box->icon() == QMessageBox::NoIcon && box->windowTitle().isEmpty()
-                           && box->buttons().size() == 1 && box->textFormat() == Qt::PlainText;
-        transcript << (plain ? QStringLiteral("message|") : QStringLiteral("bad box|")) + box->text();
+            && box->buttons().size() == 1 && box->textFormat() == Qt::PlainText;
+        transcript << (plain ? QStringLiteral("message|") : QStringLiteral("bad box|"))
+                + box->text();
         box->button(QMessageBox::Ok)->click();
     }
 }

@@ -24,10 +24,10 @@ std::string FakeWindow::colours() const
 {
     std::string result;
     for (const Cell &cell : cells) {
-        result += cell.colour == CellEmptyColour  ? 'G'
-                  : cell.colour == CellTakenColour ? 'R'
-                  : cell.colour == CellWinColour   ? 'Y'
-                                                   : '?';
+        result += cell.colour == CellEmptyColour ? 'G'
+            : cell.colour == CellTakenColour     ? 'R'
+            : cell.colour == CellWinColour       ? 'Y'
+                                                 : '?';
     }
     return result;
 }
