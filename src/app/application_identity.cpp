@@ -15,8 +15,9 @@ QIcon applicationIcon()
     for (const QString &file : icons.entryList(QDir::Files)) {
         const int size = QStringView(file).sliced(5).chopped(5).toInt();
         const QByteArray pixels = QResource(icons.filePath(file)).uncompressedData();
-        const QImage image(reinterpret_cast<const uchar *>(pixels.constData()), size, size,
-                           QImage::Format_ARGB32_Premultiplied);
+        // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): QImage reads bytes as uchar
+        const auto *bits = reinterpret_cast<const uchar *>(pixels.constData());
+        const QImage image(bits, size, size, QImage::Format_ARGB32_Premultiplied);
         // The copy owns its pixels: a pixmap may go on sharing the image's buffer.
         icon.addPixmap(QPixmap::fromImage(image.copy()));
     }

@@ -1,8 +1,5 @@
 #include "app/board.h"
 
-#include <algorithm>
-#include <ranges>
-
 // Any text at all, even a typed blank, makes a cell taken.
 bool isFree(const FormView &form, int cell)
 {
@@ -23,6 +20,9 @@ void clearCell(FormView &form, int cell)
 
 bool anyCellFree(const FormView &form)
 {
-    return std::ranges::any_of(std::views::iota(0, CellCount),
-                               [&form](int cell) { return isFree(form, cell); });
+    for (int cell = 0; cell < CellCount; ++cell) {
+        if (isFree(form, cell))
+            return true;
+    }
+    return false;
 }

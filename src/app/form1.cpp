@@ -126,7 +126,7 @@ void Form1::createBoard()
         connect(cell, &CellEdit::clicked, this,
                 [this, index] { raise([index](Game &game) { Text1_Click(game, index); }); });
         m_cells[index] = cell;
-        setCellColour(index, CellEmptyColour);
+        setColour(cell, QPalette::Base, toQColor(CellEmptyColour));
     }
 }
 
@@ -154,11 +154,11 @@ void Form1::createScoreBoxes()
         // Scroll-bar grey for most boxes, the menu colour for "Wins by X".
         QPalette::ColorRole background;
     };
-    constexpr std::array boxes{Box{ScoreBox::Text5, "Text5", "1", 1560, QPalette::Midlight},
+    constexpr std::array Boxes{Box{ScoreBox::Text5, "Text5", "1", 1560, QPalette::Midlight},
                                Box{ScoreBox::Text3, "Text3", "0", 840, QPalette::Midlight},
                                Box{ScoreBox::Text4, "Text4", "0", 1200, QPalette::Midlight},
                                Box{ScoreBox::Text2, "Text2", "0", 480, QPalette::Window}};
-    for (const Box &box : boxes) {
+    for (const Box &box : Boxes) {
         auto *edit = place<QLineEdit>(this, box.name, QLatin1String(box.text),
                                       twips(4440, box.top, 375, 285));
         // Scores are the game's to write.

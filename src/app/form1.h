@@ -25,7 +25,7 @@ public:
     // Runs start-up, with its dialogs; returns once the first game is ready.
     void load();
 
-    std::string cellText(int index) const override;
+    [[nodiscard]] std::string cellText(int index) const override;
     void setCellText(int index, const std::string &text) override;
     void setCellColour(int index, Colour colour) override;
     void setCellEnabled(int index, bool enabled) override;

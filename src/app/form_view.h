@@ -21,7 +21,7 @@ class FormView
 public:
     virtual ~FormView() = default;
 
-    virtual std::string cellText(int index) const = 0;
+    [[nodiscard]] virtual std::string cellText(int index) const = 0;
     virtual void setCellText(int index, const std::string &text) = 0;
     virtual void setCellColour(int index, Colour colour) = 0;
     virtual void setCellEnabled(int index, bool enabled) = 0;

@@ -24,7 +24,7 @@ public:
     {
     }
 
-    constexpr std::int16_t value() const { return m_value; }
+    [[nodiscard]] constexpr std::int16_t value() const { return m_value; }
 
     Int16 &operator++()
     {

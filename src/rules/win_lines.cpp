@@ -69,9 +69,9 @@ void CheckForWin(Game &game)
         int (*run)(FormView &);
         LineKind kind;
     };
-    constexpr std::array scans{Scan{CheckRows, LineKind::Row}, Scan{CheckColumns, LineKind::Column},
+    constexpr std::array Scans{Scan{CheckRows, LineKind::Row}, Scan{CheckColumns, LineKind::Column},
                                Scan{CheckDiagonals, LineKind::Diagonal}};
-    for (const auto &[scanLines, kind] : scans) {
+    for (const auto &[scanLines, kind] : Scans) {
         game.state.WinLine = scanLines(game.form);
         if (game.state.WinLine != -1) {
             ++game.state.WinsFound;
