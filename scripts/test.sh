@@ -5,8 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
+scripts/check-format.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DGORVANE_WERROR=ON
 cmake --build build -j "$(nproc)"
+scripts/tidy.sh
 scripts/package-test.sh build
 # Last, so that ctest's summary closes the run.
 ctest --test-dir build --output-on-failure -j "$(nproc)"

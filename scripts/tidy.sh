@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Runs clang-tidy over src/ with .clang-tidy's checks; any finding fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build-tidy
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
+    -DBUILD_TESTING=OFF >/dev/null
+# The window's sources include files that moc and rcc generate.
+cmake --build "$build" -j "$(nproc)" --target gorvane >/dev/null
+run-clang-tidy -quiet -p "$build" -j "$(nproc)" "$PWD/src/"
