@@ -92,7 +92,10 @@ TEST(PlayAgain, StopsAtTheGameNumbersLimitAfterResettingTheGame)
 
     raiseEvent(fake.window, [&] { Command1_Click(fake.game); });
 
-    EXPECT_EQ(fake.window.messages().size(), 1U); // the overflow report, and no question
+    // The overflow report, and no question.
+    EXPECT_EQ(
+        fake.window.transcript,
+        Transcript{"message|Overflow error: a counter went beyond the range -32768 to 32767."});
     EXPECT_EQ(fake.state().WinsFound, Int16(0));
     EXPECT_FALSE(fake.state().GameOver);
     EXPECT_EQ(fake.window.score(ScoreBox::Text5), "3");

@@ -1,5 +1,6 @@
 #include "play/cell_click.h"
 
+#include "app/buttons.h"
 #include "app/raise_event.h"
 #include "support/fake_window.h"
 
@@ -161,15 +162,26 @@ TEST(CounterOverflow, MoveCountAtItsLimitStopsTheClickBeforeAnyMark)
 {
     for (const bool vsComputer : {false, true}) {
         FakeGame fake;
-        fake.startTwoPlayers();
-        fake.state().VsComputer = vsComputer;
+        vsComputer ? fake.startOnePlayer(Strength::Beginner) : fake.startTwoPlayers();
         fake.state().MoveCount = 32767;
 
         raiseEvent(fake.window, [&] { Text1_Click(fake.game, 0); });
 
-        EXPECT_EQ(fake.window.messages().size(), 1U);
+        EXPECT_EQ(fake.window.messages(),
+                  Messages{"Overflow error: a counter went beyond the range -32768 to 32767."});
         EXPECT_EQ(fake.window.board(), "..........");
         EXPECT_EQ(fake.state().MoveCount, Int16(32767));
+        EXPECT_EQ(fake.state().CurrentMark, "X");
+
+        // Stuck until the next game, which counts from 0 again.
+        fake.window.transcript.clear();
+        fake.window.answers = {"X"};
+        fake.window.draws = {0.95F};
+        raiseEvent(fake.window, [&] { Command1_Click(fake.game); });
+        raiseEvent(fake.window, [&] { Text1_Click(fake.game, 0); });
+        EXPECT_TRUE(fake.window.messages().empty());
+        EXPECT_EQ(fake.window.board(), vsComputer ? "X........O" : "X.........");
+        EXPECT_EQ(fake.state().MoveCount, Int16(vsComputer ? 2 : 1));
     }
 }
 
