@@ -1,8 +1,5 @@
 #include "app/board.h"
 
-#include <algorithm>
-#include <ranges>
-
 // Any text at all, even a typed blank, makes a cell taken.
 bool isFree(const FormView &form, int cell)
 {
@@ -21,8 +18,13 @@ void clearCell(FormView &form, int cell)
     form.setCellColour(cell, CellEmptyColour);
 }
 
+// A loop rather than views::iota, which clang 14 cannot compile against libstdc++ 12; the fuzz
+// build uses clang.
 bool anyCellFree(const FormView &form)
 {
-    return std::ranges::any_of(std::views::iota(0, CellCount),
-                               [&form](int cell) { return isFree(form, cell); });
+    for (int cell = 0; cell < CellCount; ++cell) {
+        if (isFree(form, cell))
+            return true;
+    }
+    return false;
 }
