@@ -18,6 +18,8 @@ void clearCell(FormView &form, int cell)
     form.setCellColour(cell, CellEmptyColour);
 }
 
+// A loop rather than views::iota, which clang 14 cannot compile against libstdc++ 12; the fuzz
+// build uses clang.
 bool anyCellFree(const FormView &form)
 {
     for (int cell = 0; cell < CellCount; ++cell) {
