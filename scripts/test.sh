@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Sets up, builds with warnings as errors, and runs every test: the rules and turn flow over a
-# fake window, the real window on Qt's offscreen platform, and the installed Debian package.
+# Sets up, builds with warnings as errors, and runs every test: the formatting check and
+# clang-tidy, the rules and turn flow over a fake window, the real window, the installed Debian
+# package, every test again under AddressSanitizer and UndefinedBehaviorSanitizer, and a minute
+# of fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,5 +12,7 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DGORVANE_WERROR=ON
 cmake --build build -j "$(nproc)"
 scripts/tidy.sh
 scripts/package-test.sh build
+scripts/sanitize.sh
+scripts/fuzz.sh 60
 # Last, so that ctest's summary closes the run.
 ctest --test-dir build --output-on-failure -j "$(nproc)"
