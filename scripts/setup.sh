@@ -7,7 +7,9 @@ packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev f
     # benchmarks: Google Benchmark, and the start-up probe's X client library
     libbenchmark-dev pkg-config libxcb1-dev
     # to build the Debian package, validate the desktop files and run the installed game
-    dpkg-dev file desktop-file-utils appstream xvfb xdotool x11-utils)
+    dpkg-dev file desktop-file-utils appstream xvfb xdotool x11-utils
+    # the real-window test's screenshots
+    imagemagick)
 
 missing=()
 for package in "${packages[@]}"; do
