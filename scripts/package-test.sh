@@ -16,13 +16,12 @@ fail() {
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 
+source scripts/lib/x11-game.sh
+
 work=$(mktemp -d)
-xvfb=
-game=
 remove_package=false
 cleanup() {
-    if [ -n "$game" ]; then kill "$game" 2>/dev/null || true; fi
-    if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
+    stop_x11
     if $remove_package; then "${as_root[@]}" dpkg --remove gorvane >/dev/null || true; fi
     rm -rf "$work"
 }
@@ -70,55 +69,8 @@ dpkg-query -W -f='${Status}' gorvane 2>/dev/null | grep -q 'install ok installed
 installed=$(command -v gorvane) || fail "the installed program is not on the PATH"
 
 echo "== $installed under Xvfb"
-# -displayfd picks a free display and writes its number once the server accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=:$(cat "$work/display")
-export XDG_RUNTIME_DIR=$work
-QT_QPA_PLATFORM=xcb "$installed" 2>"$work/game.log" &
-game=$!
-
-# Prints the id of a visible window of the game whose title is exactly $1, other than window $2,
-# waiting for one to appear. The title is the one desktops show (_NET_WM_NAME); the exact match
-# also proves that nothing is appended to it.
-window_titled() {
-    local id title
-    for _ in $(seq 200); do
-        kill -0 "$game" 2>/dev/null || fail "the game ended early: $(cat "$work/game.log")"
-        for id in $(xdotool search --onlyvisible --pid "$game" 2>/dev/null || true); do
-            title=$(xprop -id "$id" _NET_WM_NAME 2>/dev/null || true)
-            if [ "$id" != "${2:-}" ] && [ "$title" = "_NET_WM_NAME(UTF8_STRING) = \"$1\"" ]; then
-                echo "$id"
-                return
-            fi
-        done
-        sleep 0.1
-    done
-    fail "no window titled \"$1\""
-}
-
-# Types $2 over the default answer of dialog $1 (none: keeps the default) and presses Return.
-# Keys sent while a new dialog is still settling can be lost, so the answer is repeated while
-# that same dialog stays open.
-answer() {
-    for _ in $(seq 5); do
-        sleep 0.3
-        xdotool windowfocus --sync "$1"
-        if [ -n "${2:-}" ]; then xdotool key ctrl+a type "$2"; fi
-        xdotool key Return
-        for _ in $(seq 20); do
-            grep -qx "$1" <<<"$(xdotool search --onlyvisible --pid "$game" 2>/dev/null || true)" \
-                || return 0
-            sleep 0.1
-        done
-    done
-    fail "the dialog $(xdotool getwindowname "$1") did not take its answer"
-}
+start_xvfb "$work"
+start_game "$installed"
 
 # The window is shown before the start-up dialogue opens.
 main=$(window_titled Gorvane)
@@ -141,13 +93,5 @@ grep -q '^_NET_WM_ICON(CARDINAL) = ' <<<"$properties" || fail "the window has no
 
 # "Exit", the button at the bottom right, ends the program.
 xdotool mousemove --window "$main" 292 204 click 1
-for _ in $(seq 100); do
-    kill -0 "$game" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$game" 2>/dev/null && fail "Exit did not end the program"
-status=0
-wait "$game" || status=$?
-game=
-[ "$status" -eq 0 ] || fail "the program ended with status $status: $(cat "$work/game.log")"
+expect_clean_exit
 echo "package test: passed"
