@@ -58,15 +58,17 @@ window_titled() {
     fail "no window titled \"$1\""
 }
 
-# Types $2 over the default answer of dialog $1 (none: keeps the default) and presses Return.
-# Keys sent while a new dialog is still settling can be lost, so the answer is repeated while
-# that same dialog stays open.
+# Types $2 over the default answer of dialog $1 (none: keeps the default) and presses key $3,
+# Return unless given. Keys sent while a new dialog is still settling can be lost, so the answer
+# is repeated while that same dialog stays open.
 answer() {
     for _ in $(seq 5); do
         sleep 0.3
-        xdotool windowfocus --sync "$1"
+        # It may have taken the last try's keys late, and closed.
+        grep -qx "$1" <<<"$(game_windows)" || return 0
+        xdotool windowfocus --sync "$1" 2>/dev/null || continue
         if [ -n "${2:-}" ]; then xdotool key ctrl+a type "$2"; fi
-        xdotool key Return
+        xdotool key "${3:-Return}"
         for _ in $(seq 20); do
             grep -qx "$1" <<<"$(game_windows)" || return 0
             sleep 0.1

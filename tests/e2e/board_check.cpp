@@ -1,7 +1,7 @@
 // Reads the board back from a screenshot of the game window and prints it, one letter a cell
-// from 0 to 9: "g" green (free), "r" red with a mark, "y" yellow with a mark, "?" anything else.
-// Fails when the window is not 326 x 255 or when anything is drawn beside the board, to the
-// right of cells 2, 5 and 9. Usage: e2e_board_check SCREENSHOT
+// from 0 to 9: "g" green and blank (free), "r" red with a mark, "y" yellow with a mark, "?"
+// anything else. Fails when the window is not 326 x 255 or when anything is drawn beside the board,
+// to the right of cells 2, 5 and 9. Usage: e2e_board_check SCREENSHOT
 #include <QColor>
 #include <QImage>
 #include <QRect>
@@ -42,7 +42,7 @@ char readCell(const QImage &image, int index)
     // Near the top right corner, away from the mark and from a text cursor.
     const QColor c = image.pixelColor(cell.topRight() + QPoint(-4, 4));
     const bool low = c.blue() < 60;
-    if (low && c.red() < 60 && c.green() > 200)
+    if (low && c.red() < 60 && c.green() > 200 && !hasMark(image, cell))
         return 'g';
     if (low && c.red() > 200 && c.green() < 60 && hasMark(image, cell))
         return 'r';
@@ -51,11 +51,11 @@ char readCell(const QImage &image, int index)
     return '?';
 }
 
-// Right of cells 2 and 5, above cell 9, and right of cell 9, up to the score labels.
+// From the right edge of cells 2 and 5 and above cell 9, and right of cell 9, to the score labels.
 bool besideBoardIsBlank(const QImage &image)
 {
     const QRgb background = image.pixel(2, 2);
-    for (const QRect &area : {QRect(131, 48, 100, 78), QRect(171, 126, 60, 48)}) {
+    for (const QRect &area : {QRect(129, 48, 102, 80), QRect(169, 128, 62, 41)}) {
         for (int y = area.top(); y <= area.bottom(); ++y) {
             for (int x = area.left(); x <= area.right(); ++x) {
                 if (image.pixel(x, y) != background) {

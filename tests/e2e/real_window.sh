@@ -64,6 +64,13 @@ ask() {
     answer "$box" "$2"
 }
 
+# Cancels the input box titled $1 with Escape, as closing it would.
+cancel() {
+    local box
+    box=$(window_titled "$1" "$main")
+    answer "$box" "" Escape
+}
+
 # The board as the checker prints it: cells $1 red, cells $2 yellow, the others green.
 cells() {
     local board=gggggggggg cell
@@ -149,6 +156,8 @@ echo "== one player at Advanced"
 start_game "$gorvane"
 main=$(window_titled Gorvane)
 ask "Player Number" 1
+cancel gorvane # a cancelled box answers "", which is refused
+expect_message one-player-cancelled "Sorry, your choices are X or O"
 ask gorvane X
 advanced
 click_cell 8
