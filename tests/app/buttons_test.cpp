@@ -102,10 +102,17 @@ TEST(PlayAgain, StopsAtTheGameNumbersLimitAfterResettingTheGame)
     EXPECT_EQ(fake.window.board(), "XXX.OO....");
     EXPECT_FALSE(fake.window.anyCellEnabled());
 
-    fake.state().GameNumber = 7; // the program goes on
-    fake.window.answers = {"X"};
+    // No later game can start, but the program goes on answering: the same report again, and
+    // "Reset all" and "Exit" still work.
+    fake.window.transcript.clear();
     raiseEvent(fake.window, [&] { Command1_Click(fake.game); });
-    EXPECT_EQ(fake.window.score(ScoreBox::Text5), "8");
+    EXPECT_EQ(
+        fake.window.transcript,
+        Transcript{"message|Overflow error: a counter went beyond the range -32768 to 32767."});
+    raiseEvent(fake.window, [&] { Command2_Click(fake.game); });
+    EXPECT_EQ(fake.window.scores, (std::array<std::string, 4>{"0", "0", "0", "0"}));
+    raiseEvent(fake.window, [&] { Command3_Click(fake.game); });
+    EXPECT_TRUE(fake.window.ended);
 }
 
 TEST(ResetAll, ZeroesTheBoxesAndClearsTheCellsOnly)
