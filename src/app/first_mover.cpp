@@ -14,8 +14,9 @@ constexpr const char *DefaultAnswer = "X";
 // Only ASCII letters change: no other character upper-cases to "X" or "O", and UTF-8 stays intact.
 std::string upperCased(std::string text)
 {
-    std::ranges::transform(text, text.begin(),
-                           [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
+    std::ranges::transform(text, text.begin(), [](char letter) {
+        return letter >= 'a' && letter <= 'z' ? char(letter - 'a' + 'A') : letter;
+    });
     return text;
 }
 

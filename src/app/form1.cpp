@@ -125,7 +125,7 @@ void Form1::createBoard()
         cell->setPalette(palette);
         connect(cell, &CellEdit::clicked, this,
                 [this, index] { raise([index](Game &game) { Text1_Click(game, index); }); });
-        m_cells[index] = cell;
+        m_cells.at(index) = cell;
         setColour(cell, QPalette::Base, toQColor(CellEmptyColour));
     }
 }

@@ -19,7 +19,8 @@ public:
 class Int16
 {
 public:
-    constexpr Int16(std::int16_t value = 0) // NOLINT(google-explicit-constructor): a number type
+    // Implicit, as for any number type.
+    constexpr Int16(std::int16_t value = 0)
         : m_value(value)
     {
     }

@@ -39,7 +39,7 @@ bool placeForOnePlayer(Game &game, int cell)
     }
     placeMark(game.form, cell, "X");
     // The board is full: the computer must not be asked for a move it cannot make.
-    if (state.MoveCount == 10)
+    if (state.MoveCount == CellCount)
         state.GameOver = true;
     CheckForWin(game);
     if (state.GameOver) {

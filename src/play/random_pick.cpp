@@ -9,7 +9,7 @@ bool PickRandomCell(Game &game)
         return false;
     do {
         game.random.reseedFromClock();
-        game.state.ComputerCell = static_cast<int>(game.random.draw() * 10.0F);
+        game.state.ComputerCell = static_cast<int>(game.random.draw() * CellCount);
     } while (!isFree(game.form, game.state.ComputerCell));
     return true;
 }

@@ -56,7 +56,7 @@ void RecordWin(Game &game)
 void CheckForTie(Game &game)
 {
     GameState &state = game.state;
-    if (state.MoveCount != 10)
+    if (state.MoveCount != CellCount)
         return;
     ++state.Ties;
     game.dialogs.showMessage("The game is a tie.");
