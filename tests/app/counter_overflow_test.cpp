@@ -1,4 +1,3 @@
-#include "app/buttons.h"
 #include "app/raise_event.h"
 #include "play/cell_click.h"
 #include "support/fake_window.h"
@@ -67,11 +66,7 @@ TEST_P(CounterAtItsLimit, StopsTheClickWhereItWouldPassAndPlayGoesOn)
     EXPECT_TRUE(fake.window.draws.empty());
 
     // The program goes on: the next game starts clean and takes a click.
-    fake.window.transcript.clear();
-    fake.window.answers = {"X"};
-    fake.window.draws = {0.95F};
-    raiseEvent(fake.window, [&] { Command1_Click(fake.game); });
-    raiseEvent(fake.window, [&] { Text1_Click(fake.game, 0); });
+    fake.playAgainAndClick(0);
     EXPECT_TRUE(fake.window.messages().empty());
     EXPECT_EQ(fake.window.board(), alone ? "X........O" : "X.........");
     EXPECT_TRUE(fake.window.anyCellEnabled());

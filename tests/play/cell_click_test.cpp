@@ -1,6 +1,5 @@
 #include "play/cell_click.h"
 
-#include "app/buttons.h"
 #include "app/raise_event.h"
 #include "support/fake_window.h"
 
@@ -174,11 +173,7 @@ TEST(CounterOverflow, MoveCountAtItsLimitStopsTheClickBeforeAnyMark)
         EXPECT_EQ(fake.state().CurrentMark, "X");
 
         // Stuck until the next game, which counts from 0 again.
-        fake.window.transcript.clear();
-        fake.window.answers = {"X"};
-        fake.window.draws = {0.95F};
-        raiseEvent(fake.window, [&] { Command1_Click(fake.game); });
-        raiseEvent(fake.window, [&] { Text1_Click(fake.game, 0); });
+        fake.playAgainAndClick(0);
         EXPECT_TRUE(fake.window.messages().empty());
         EXPECT_EQ(fake.window.board(), vsComputer ? "X........O" : "X.........");
         EXPECT_EQ(fake.state().MoveCount, Int16(vsComputer ? 2 : 1));

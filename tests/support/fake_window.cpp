@@ -1,5 +1,9 @@
 #include "support/fake_window.h"
 
+#include "app/buttons.h"
+#include "app/raise_event.h"
+#include "play/cell_click.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -96,4 +100,13 @@ void FakeGame::startOnePlayer(Strength level, const std::string &board)
     startGame(*this, board, "1");
     game.state.VsComputer = true;
     game.state.Level = level;
+}
+
+void FakeGame::playAgainAndClick(int cell)
+{
+    window.transcript.clear();
+    window.answers = {"X"};
+    window.draws = {0.95F};
+    raiseEvent(window, [this] { Command1_Click(game); });
+    raiseEvent(window, [this, cell] { Text1_Click(game, cell); });
 }

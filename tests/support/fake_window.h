@@ -75,4 +75,7 @@ struct FakeGame
     GameState &state() { return game.state; }
     void startTwoPlayers(const std::string &board = "..........");
     void startOnePlayer(Strength level, const std::string &board = "..........");
+    // "Play Again?" with "X" to move, then a click on `cell`, both raised as the window raises
+    // events. A Beginner reply draws cell 9. The transcript starts afresh.
+    void playAgainAndClick(int cell);
 };
