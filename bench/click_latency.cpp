@@ -2,7 +2,7 @@
 // computer's reply on the board, and on to the window repainted, over many clicks in
 // one-player games at "Advanced".
 // Usage: click_latency [clicks]; run on any Qt platform (offscreen in CI).
-#include "app/form1.h"
+#include "app/window/form1.h"
 #include "support/dialog_answerer.h"
 
 #include <QApplication>

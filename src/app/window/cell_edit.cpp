@@ -1,4 +1,4 @@
-#include "app/cell_edit.h"
+#include "app/window/cell_edit.h"
 
 #include <QMouseEvent>
 

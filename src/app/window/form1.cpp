@@ -1,9 +1,9 @@
-#include "app/form1.h"
+#include "app/window/form1.h"
 
 #include "app/buttons.h"
-#include "app/cell_edit.h"
 #include "app/raise_event.h"
 #include "app/start_up.h"
+#include "app/window/cell_edit.h"
 #include "play/cell_click.h"
 
 #include <QCoreApplication>

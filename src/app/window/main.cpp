@@ -1,5 +1,5 @@
-#include "app/application_identity.h"
-#include "app/form1.h"
+#include "app/window/application_identity.h"
+#include "app/window/form1.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "app/message_dialogs.h"
+#include "app/window/message_dialogs.h"
 
 #include <QInputDialog>
 #include <QMessageBox>

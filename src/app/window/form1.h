@@ -2,7 +2,7 @@
 
 #include "app/form_view.h"
 #include "app/game.h"
-#include "app/message_dialogs.h"
+#include "app/window/message_dialogs.h"
 #include "play/clock_random.h"
 
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "app/application_identity.h"
+#include "app/window/application_identity.h"
 
 #include <QApplication>
 #include <QDir>
