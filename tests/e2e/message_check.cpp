@@ -1,10 +1,12 @@
 // Checks the text of a message box from its screenshot: draws a message box with the expected
 // text here, on the same X server and so in the same style and fonts, and compares the two where
 // the text stands, pixel for pixel. Usage: e2e_message_check SCREENSHOT TEXT
+#include "app/window/application_identity.h"
+#include "app/window/message_dialogs.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
-#include <QMessageBox>
 
 #include <cstdio>
 
@@ -18,20 +20,20 @@ int main(int argc, char *argv[])
     }
     const QImage shot = QImage(arguments[1]).convertToFormat(QImage::Format_RGB32);
 
-    // The game's boxes: plain text, no icon, OK alone. Drawn without showing it on the screen,
-    // where it could cover the game's windows.
-    QMessageBox box(QMessageBox::NoIcon, QString(), arguments[2], QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.setAttribute(Qt::WA_DontShowOnScreen);
-    box.show();
-    const QImage expected = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // The game's own box, drawn without showing it on the screen, where it could cover the game's
+    // windows. Untitled, it is as wide as the application's name needs.
+    setApplicationIdentity();
+    const std::unique_ptr<QMessageBox> box = messageBox(arguments[2], nullptr);
+    box->setAttribute(Qt::WA_DontShowOnScreen);
+    box->show();
+    const QImage expected = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
     if (shot.size() != expected.size()) {
         std::fprintf(stderr, "the box is %d x %d; one with that text is %d x %d\n", shot.width(),
                      shot.height(), expected.width(), expected.height());
         return 1;
     }
     // Pixel by pixel: the screenshot file may name a colour space that the drawing lacks.
-    const QRect text = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->geometry();
+    const QRect text = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->geometry();
     for (int y = text.top(); y <= text.bottom(); ++y) {
         for (int x = text.left(); x <= text.right(); ++x) {
             if (shot.pixel(x, y) != expected.pixel(x, y)) {

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 #include <algorithm>
 #include <array>
@@ -253,6 +254,11 @@ void Form1::setCaption(const std::string &caption)
 
 void Form1::show()
 {
+    // Centred on its screen by the program rather than placed by a window manager, so that its
+    // position is known at once: the first dialog opens before a window manager would tell it.
+    QRect placed(QPoint(), size());
+    placed.moveCenter(screen()->availableGeometry().center());
+    setGeometry(placed);
     QWidget::show();
 }
 

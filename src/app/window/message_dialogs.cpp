@@ -1,7 +1,74 @@
 #include "app/window/message_dialogs.h"
 
+#include <QCoreApplication>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyle>
+
+namespace {
+
+// Opens centred over the window, the first dialog at start-up too. Qt centres a dialog itself, but
+// guesses the sizes of the frames until a window manager has reported them, so the first dialog
+// would open off-centre. Client areas need no frame sizes: the dialog's client area goes centre on
+// centre over the window's, and the window manager frames both alike.
+template<typename Dialog>
+class CentredDialog : public Dialog
+{
+public:
+    using Dialog::Dialog;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        Dialog::showEvent(event); // sizes a message box and places the dialog Qt's way
+        const QWidget *window = this->parentWidget();
+        if (window == nullptr || event->spontaneous())
+            return;
+        QRect placed(QPoint(), this->size());
+        placed.moveCenter(window->geometry().center());
+        // On screen even when the window is not.
+        const QRect screen = window->screen()->availableGeometry();
+        placed.moveTo(
+            qBound(screen.left(), placed.left(), screen.x() + screen.width() - placed.width()),
+            qBound(screen.top(), placed.top(), screen.y() + screen.height() - placed.height()));
+        this->setGeometry(placed);
+    }
+};
+
+// The width inside a dialog's margins that lets a window manager's title bar show the whole title
+// beside the window's icon and three buttons, each about two and a half lines of text wide. An
+// untitled dialog shows the application's name. Title bars often use a bold font, a fifth wider
+// than the dialog's own.
+int widthForTitle(const QWidget &dialog)
+{
+    const QString title =
+        dialog.windowTitle().isEmpty() ? QCoreApplication::applicationName() : dialog.windowTitle();
+    const QFontMetrics metrics(dialog.font());
+    const int margins = dialog.style()->pixelMetric(QStyle::PM_LayoutLeftMargin)
+        + dialog.style()->pixelMetric(QStyle::PM_LayoutRightMargin);
+    return metrics.horizontalAdvance(title) * 6 / 5 + 10 * metrics.height() - margins;
+}
+
+} // namespace
+
+std::unique_ptr<QMessageBox> messageBox(const QString &text, QWidget *parent)
+{
+    // No title of its own: the platform shows the application's name.
+    auto box = std::make_unique<CentredDialog<QMessageBox>>(QMessageBox::NoIcon, QString(), text,
+                                                            QMessageBox::Ok, parent);
+    // A win message carries whatever text completed the line; it must never be read as markup.
+    box->setTextFormat(Qt::PlainText);
+    // A message box takes its width from its layout when it is shown: a row of its own, empty
+    // and so without spacing, holds that width.
+    auto *grid = qobject_cast<QGridLayout *>(box->layout());
+    grid->addItem(new QSpacerItem(widthForTitle(*box), 0), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+    return box;
+}
 
 MessageDialogs::MessageDialogs(QWidget *parent)
     : m_parent(parent)
@@ -10,22 +77,19 @@ MessageDialogs::MessageDialogs(QWidget *parent)
 
 void MessageDialogs::showMessage(const std::string &text)
 {
-    // No title of its own: the platform shows the application's name.
-    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(text), QMessageBox::Ok,
-                    m_parent);
-    // A win message carries whatever text completed the line; it must never be read as markup.
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    messageBox(QString::fromStdString(text), m_parent)->exec();
 }
 
 std::string MessageDialogs::askText(const std::string &prompt, const std::string &title,
                                     const std::string &defaultAnswer)
 {
-    QInputDialog dialog(m_parent);
+    CentredDialog<QInputDialog> dialog(m_parent);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(QString::fromStdString(title));
     dialog.setLabelText(QString::fromStdString(prompt));
     dialog.setTextValue(QString::fromStdString(defaultAnswer));
+    // The answer's box spans the dialog inside its margins.
+    dialog.findChild<QLineEdit *>()->setMinimumWidth(widthForTitle(dialog));
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue().toStdString();

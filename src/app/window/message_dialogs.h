@@ -2,8 +2,15 @@
 
 #include "app/dialogs.h"
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
+
+#include <memory>
+
+// The message box the game shows: the text as plain text, OK alone, no icon and no title of its
+// own, wide enough for the title a desktop shows, and centred over the parent when shown.
+std::unique_ptr<QMessageBox> messageBox(const QString &text, QWidget *parent);
 
 // Real modal QMessageBox and QInputDialog objects, so that tools and assistive technology find
 // them as ordinary dialogs of the window.
