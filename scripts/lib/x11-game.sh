@@ -5,6 +5,7 @@
 xvfb=
 game=
 x11_work=
+window_manager_pid=
 
 # Starts Xvfb with its files in folder $1 and exports DISPLAY. -displayfd picks a free display and
 # writes its number once the server accepts clients, so scripts running side by side never clash.
@@ -24,6 +25,18 @@ start_xvfb() {
     export XDG_RUNTIME_DIR=$x11_work
 }
 
+# Starts the window manager $1 on the X server, with its default settings rather than the user's,
+# and waits until it manages the screen.
+start_window_manager() {
+    XDG_CONFIG_HOME=$x11_work "$1" >"$x11_work/window-manager.log" 2>&1 &
+    window_manager_pid=$!
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return
+        sleep 0.1
+    done
+    fail "$1 did not start: $(cat "$x11_work/window-manager.log")"
+}
+
 # Starts the game program $1 on the X server, on Qt's X11 platform whatever the environment says.
 start_game() {
     QT_QPA_PLATFORM=xcb "$1" 2>"$x11_work/game.log" &
@@ -32,6 +45,7 @@ start_game() {
 
 stop_x11() {
     if [ -n "$game" ]; then kill "$game" 2>/dev/null || true; fi
+    if [ -n "$window_manager_pid" ]; then kill "$window_manager_pid" 2>/dev/null || true; fi
     if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
 }
 

@@ -3,23 +3,27 @@
 # the dialogs and clicks cells and buttons, ImageMagick's import takes screenshots, and two small
 # checkers read the board and the message boxes back from them. A run with two players, played to
 # a win, then "Reset all" and "Play Again?"; a run against the computer at "Advanced", played to a
-# win, then "Play Again?" with the computer opening. Both end with "Exit" and status 0.
-# Keeps every screenshot, named e2e-<step>.png, in SCREENSHOTS. Exits 77 (skipped) when Xvfb,
-# xdotool or import is not installed.
-# Usage: real_window.sh GORVANE BOARD_CHECK MESSAGE_CHECK SCREENSHOTS
+# win, then "Play Again?" with the computer opening. Both end with "Exit" and status 0. Every
+# dialog must open centred over the window. Given "openbox", runs all of it under that window
+# manager, which frames and places the windows and moves the focus.
+# Keeps every screenshot, named e2e-<step>.png (e2e-openbox-<step>.png under openbox), in
+# SCREENSHOTS. Exits 77 (skipped) when Xvfb, xdotool, import or openbox is not installed.
+# Usage: real_window.sh GORVANE BOARD_CHECK MESSAGE_CHECK SCREENSHOTS [openbox]
 set -euo pipefail
 
-if [ $# -ne 4 ]; then
-    echo "usage: $0 GORVANE BOARD_CHECK MESSAGE_CHECK SCREENSHOTS" >&2
+if [ $# -ne 4 ] && [ "${5:-}" != openbox ]; then
+    echo "usage: $0 GORVANE BOARD_CHECK MESSAGE_CHECK SCREENSHOTS [openbox]" >&2
     exit 2
 fi
 gorvane=$1
 board_check=$2
 message_check=$3
 shots=$4
+window_manager=${5:-}
+prefix=e2e-${window_manager:+$window_manager-}
 # ImageMagick's own, not another program of that name earlier on the PATH.
 import=/usr/bin/import
-for tool in Xvfb xdotool xprop "$import"; do
+for tool in Xvfb xdotool xprop xwininfo "$import" $window_manager; do
     if ! command -v "$tool" >/dev/null; then
         echo "real window test: $tool is not installed, skipped"
         exit 77
@@ -37,6 +41,7 @@ trap 'stop_x11; rm -rf "$work"' EXIT
 trap "exit 1" INT TERM
 mkdir -p "$shots"
 start_xvfb "$work"
+if [ -n "$window_manager" ]; then start_window_manager "$window_manager"; fi
 main=
 
 # Clicks at $2,$3 in window $1, in its own pixels.
@@ -57,10 +62,33 @@ reset_all() { click "$main" 276 152; }
 exit_game() { click "$main" 292 204; }
 advanced() { click "$main" 190 240; }
 
-# Answers $2 to the input box titled $1.
+# The client area of window $1 on the screen: left, top, width and height.
+geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+        /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
+
+# Dialog $1 stands centred over the game window, within a pixel each way.
+expect_centred() {
+    local x y width height main_x main_y main_width main_height
+    read -r x y width height <<<"$(geometry "$1")"
+    read -r main_x main_y main_width main_height <<<"$(geometry "$main")"
+    # Twice the distance between the centres, in whole pixels.
+    local right=$((2 * x + width - 2 * main_x - main_width))
+    local down=$((2 * y + height - 2 * main_y - main_height))
+    if ((right < -2 || right > 2 || down < -2 || down > 2)); then
+        fail "the dialog \"$(xdotool getwindowname "$1")\" ($width x $height at $x,$y) is not" \
+            "centred over the window ($main_width x $main_height at $main_x,$main_y)"
+    fi
+}
+
+# Answers $2 to the input box titled $1. Given $3, first keeps a screenshot of the whole screen
+# as $prefix$3.png.
 ask() {
     local box
     box=$(window_titled "$1" "$main")
+    expect_centred "$box"
+    if [ -n "${3:-}" ]; then "$import" -silent -window root "$shots/$prefix$3.png"; fi
     answer "$box" "$2"
 }
 
@@ -68,6 +96,7 @@ ask() {
 cancel() {
     local box
     box=$(window_titled "$1" "$main")
+    expect_centred "$box"
     answer "$box" "" Escape
 }
 
@@ -80,9 +109,9 @@ cells() {
 }
 
 # Waits until the board reads as the regular expression $2, with nothing beside it, and prints
-# it. Keeps the screenshot as e2e-$1.png.
+# it. Keeps the screenshot as $prefix$1.png.
 expect_board() {
-    local shot=$shots/e2e-$1.png seen=
+    local shot=$shots/$prefix$1.png seen=
     for _ in $(seq 30); do
         if seen=$("$import" -silent -window "$main" "$shot" 2>&1 && "$board_check" "$shot" 2>&1) \
             && [[ $seen =~ ^$2$ ]]; then
@@ -95,10 +124,11 @@ expect_board() {
 }
 
 # Waits for a message box, checks that it reads $2 and closes it. Keeps the screenshot as
-# e2e-$1.png.
+# $prefix$1.png.
 expect_message() {
-    local shot=$shots/e2e-$1.png box
+    local shot=$shots/$prefix$1.png box
     box=$(window_titled Gorvane "$main")
+    expect_centred "$box"
     for _ in $(seq 30); do
         if "$import" -silent -window "$box" "$shot" 2>"$work/message.log" \
             && QT_QPA_PLATFORM=xcb "$message_check" "$shot" "$2" 2>"$work/message.log"; then
@@ -124,8 +154,8 @@ expect_locked() {
 echo "== two players"
 start_game "$gorvane"
 main=$(window_titled Gorvane)
-ask "Player Number" 2
-ask gorvane x # upper-cased: "X" moves first
+ask "Player Number" 2 screen-start
+ask gorvane x screen-first-mover # upper-cased: "X" moves first
 expect_board two-players-start gggggggggg >/dev/null
 click_cell 1
 expect_board two-players-x1 "$(cells 1)" >/dev/null
@@ -146,7 +176,7 @@ expect_locked 3 two-players-reset-locked
 play_again
 ask gorvane z
 expect_message two-players-refusal "sorry, your choices are X or O"
-ask Gorvane O # the re-ask has no title of its own
+ask Gorvane O screen-untitled # the re-ask has no title of its own
 click_cell 9
 expect_board two-players-again "$(cells 9)" >/dev/null
 exit_game
