@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Runs a program on Qt's wayland platform as the client of a private headless Weston: weston gets
+# a runtime folder and a socket of its own, the program starts once the socket is there, and
+# weston stops when the program has ended. Exits with the program's status, or 77 (skipped) when
+# weston is not installed.
+# With --until-title, the program need not end: the run passes once the compositor has configured
+# a window of that title, and the program is then stopped.
+# Usage: weston_run.sh [--until-title TITLE] PROGRAM [ARGUMENT...]
+set -euo pipefail
+
+title=
+if [ "${1:-}" = --until-title ]; then
+    title=$2
+    shift 2
+fi
+if [ $# -lt 1 ]; then
+    echo "usage: $0 [--until-title TITLE] PROGRAM [ARGUMENT...]" >&2
+    exit 2
+fi
+if ! command -v weston >/dev/null; then
+    echo "wayland run: weston is not installed, skipped"
+    exit 77
+fi
+
+runtime=$(mktemp -d)
+weston=
+program=
+stop() {
+    local pid
+    for pid in $program $weston; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$runtime"
+}
+trap stop EXIT
+trap "exit 1" INT TERM
+fail() {
+    echo "wayland run: $*" >&2
+    echo "weston's log:" >&2
+    cat "$runtime/weston.log" >&2
+    exit 1
+}
+
+export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-gorvane
+weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 --no-config \
+    >"$runtime/weston.log" 2>&1 &
+weston=$!
+for _ in $(seq 100); do
+    [ -S "$runtime/$WAYLAND_DISPLAY" ] && break
+    sleep 0.1
+done
+[ -S "$runtime/$WAYLAND_DISPLAY" ] || fail "weston did not open its socket"
+
+export QT_QPA_PLATFORM=wayland
+# A headless weston's seat has no keyboard. Qt 6.4's text-input support asks the seat for it when
+# a click in a line edit requests the input panel, and crashes; the programs here need no input
+# method.
+export QT_IM_MODULE=none
+if [ -z "$title" ]; then
+    "$@"
+    exit
+fi
+
+# The protocol log shows the title set on a toplevel and, once the compositor has taken the
+# window, that toplevel's first configure event (events carry no "->").
+WAYLAND_DEBUG=client "$@" 2>"$runtime/program.log" &
+program=$!
+configured() {
+    awk -v title="$title" '
+        index($0, ".set_title(\"" title "\")") && match($0, /xdg_toplevel@[0-9]+/) {
+            toplevel = substr($0, RSTART, RLENGTH)
+        }
+        toplevel != "" && index($0, "] " toplevel ".configure(") { found = 1; exit }
+        END { exit !found }' "$runtime/program.log"
+}
+for _ in $(seq 200); do
+    if ! kill -0 "$program" 2>/dev/null; then
+        fail "$1 ended before a window \"$title\" opened: $(grep -v '^\[' "$runtime/program.log")"
+    fi
+    if configured; then
+        echo "wayland run: the window \"$title\" opened"
+        exit 0
+    fi
+    sleep 0.1
+done
+fail "no window \"$title\" opened within 20 s"
