@@ -8,6 +8,7 @@
 #include <cmath>
 #include <numeric>
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -62,14 +63,8 @@ TEST(ClockRandom, GivesFreshUniformDrawsWhenTheClockStandsStill)
     }
 }
 
-struct ClockCase
-{
-    const char *name;
-    ClockRandom::Clock clock;
-};
-
 // A clock that stands still, one that moves on a nanosecond a reading, and the real one.
-std::vector<ClockCase> clockCases()
+std::vector<std::pair<const char *, ClockRandom::Clock>> clockCases()
 {
     return {{"frozen", [] { return std::uint64_t{1234567}; }},
             {"ticking", [tick = std::uint64_t{0}]() mutable { return ++tick; }},
