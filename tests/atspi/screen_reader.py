@@ -28,13 +28,23 @@ class Failure(Exception):
     pass
 
 
+problems = []
+
+
 def step(text):
     print(f"screen reader test: {text}", flush=True)
 
 
+def expect(ok, what):
+    step(("ok: " if ok else "FAILED: ") + what)
+    if not ok:
+        problems.append(what)
+
+
 def announce_screen_reader():
     """Sets the flag that a screen reader sets; toolkits turn their bridges on when they see it."""
-    flag = GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled", GLib.Variant("b", True)))
+    on = GLib.Variant("b", True)
+    flag = GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled", on))
     Gio.bus_get_sync(Gio.BusType.SESSION).call_sync(
         "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set", flag, None,
         Gio.DBusCallFlags.NONE, STEP_SECONDS * 1000, None)
@@ -77,18 +87,7 @@ def press(node):
 class ScreenReader:
     def __init__(self, game):
         self.game = game
-        self.problems = []
-        self.app = self.wait_for("the game on the accessibility bus", lambda: next(
-            (app for app in children(Atspi.get_desktop(0)) if app.get_process_id() == game.pid),
-            None))
-        # Descriptions change while the test reads them: always ask the game, never a cache.
-        self.app.set_cache_mask(Atspi.Cache.NONE)
-        step(f'found the application "{self.app.get_name()}"')
-
-    def expect(self, ok, what):
-        step(("ok: " if ok else "FAILED: ") + what)
-        if not ok:
-            self.problems.append(what)
+        self.app = None
 
     def wait_for(self, what, probe):
         """Polls probe until it returns something true; nodes may vanish while a dialog closes."""
@@ -128,7 +127,7 @@ class ScreenReader:
         box = self.wait_for("a message box", self.message_box)
         labels = [node.get_name() for node in descendants(box)
                   if node.get_role() == Atspi.Role.LABEL and showing(node)]
-        self.expect(labels == [expected], f'the message box ({box.get_role_name()}) reads {labels}')
+        expect(labels == [expected], f'the message box ({box.get_role_name()}) reads {labels}')
         self.close(box)
 
     def play(self, window):
@@ -149,9 +148,9 @@ class ScreenReader:
         read = [cell.get_description() for cell in cells]
         step(f"the cells' descriptions after the win: {read}")
         for cell in (1, 5, 9):
-            self.expect("X" in read[cell] and "winning" in read[cell], f"cell {cell} is a winning X")
-        self.expect(read[0] == "O" and read[3] == "O", "cells 0 and 3 read O")
-        self.expect(read[2] == "empty", "cell 2 reads empty")
+            expect("X" in read[cell] and "winning" in read[cell], f"cell {cell} is a winning X")
+        expect(read[0] == "O" and read[3] == "O", "cells 0 and 3 read O")
+        expect(read[2] == "empty", "cell 2 reads empty")
         for cell in (1, 2):
             offered = "Press" in actions(cells[cell])
             if offered:
@@ -159,12 +158,12 @@ class ScreenReader:
             time.sleep(0.5)  # the proof is an absence: give a reaction the time to show
             unchanged = self.message_box() is None and cells[cell].get_description() == read[cell]
             how = "pressed" if offered else "offers no Press action and"
-            self.expect(unchanged, f"locked cell {cell} {how} changes nothing")
+            expect(unchanged, f"locked cell {cell} {how} changes nothing")
 
     def check_score_box(self, window):
         box = find(window, "Wins by X", Atspi.Role.TEXT)
         before = Atspi.Text.get_text(box, 0, -1)
-        self.expect(before == " 1", f'"Wins by X" reads "{before}"')
+        expect(before == " 1", f'"Wins by X" reads "{before}"')
         for attempt in (lambda: Atspi.EditableText.set_text_contents(box, "99"),
                         lambda: Atspi.EditableText.insert_text(box, 0, "9", 1)):
             try:
@@ -172,35 +171,37 @@ class ScreenReader:
             except GLib.Error:
                 pass  # refusing the call outright is as good as ignoring it
         after = Atspi.Text.get_text(box, 0, -1)
-        self.expect(after == before, f'"Wins by X" ignores writes through AT-SPI ("{after}")')
+        expect(after == before, f'"Wins by X" ignores writes through AT-SPI ("{after}")')
 
     def run(self):
+        self.app = self.wait_for("the game on the accessibility bus", lambda: next(
+            (app for app in children(Atspi.get_desktop(0))
+             if app.get_process_id() == self.game.pid), None))
+        # Descriptions change while the test reads them: always ask the game, never a cache.
+        self.app.set_cache_mask(Atspi.Cache.NONE)
+        step(f'found the application "{self.app.get_name()}"')
         self.answer("Player Number", "2")
         self.answer("gorvane", "X")
         window = self.wait_for("the game window", lambda: next(
             (w for w in children(self.app) if w.get_name() == "Gorvane" and showing(w)), None))
-        self.expect(window.get_role() == Atspi.Role.FRAME,
+        expect(window.get_role() == Atspi.Role.FRAME,
                     f'the window "Gorvane" is a frame ({window.get_role_name()})')
         self.play(window)
         self.check_score_box(window)
         step('pressed "Exit"')
         press(find(window, "Exit", Atspi.Role.PUSH_BUTTON))
         status = self.game.wait(STEP_SECONDS)
-        self.expect(status == 0, f"the game ended with status {status}")
+        expect(status == 0, f"the game ended with status {status}")
 
 
 def main(gorvane):
     announce_screen_reader()
     log = tempfile.TemporaryFile()
     game = subprocess.Popen([gorvane], stderr=log, env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
-    problems = []
     try:
-        reader = ScreenReader(game)
-        problems = reader.problems
-        reader.run()
+        ScreenReader(game).run()
     except (Failure, subprocess.TimeoutExpired) as error:
-        problems.append(str(error))
-        step(f"FAILED: {error}")
+        expect(False, str(error))
     finally:
         if game.poll() is None:
             game.kill()
