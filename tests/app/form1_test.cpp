@@ -523,6 +523,10 @@ void Form1Test::marksAreLegible()
 // colour.
 void Form1Test::focusMarkIsVisible()
 {
+    // A Wayland client cannot activate its own window: the compositor gives the keyboard focus,
+    // and a headless one with no keyboard gives it to none.
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        QSKIP("no window takes the keyboard focus on a headless Wayland compositor");
     start({"2", "X"});
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
