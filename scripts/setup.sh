@@ -10,6 +10,8 @@ packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev f
     dpkg-dev file desktop-file-utils appstream xvfb xdotool x11-utils
     # the real-window test's screenshots
     imagemagick
+    # the real-window test under a window manager; the window tests on Wayland
+    openbox weston qt6-wayland
     # the screen-reader test: a private session bus, the accessibility bus, its Python bindings
     dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi
     # static analysis, the formatting check, and fuzzing with libFuzzer, which comes with clang
