@@ -8,6 +8,8 @@ packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev f
     libbenchmark-dev pkg-config libxcb1-dev
     # to build the Debian package, validate the desktop files and run the installed game
     dpkg-dev file desktop-file-utils appstream xvfb xdotool x11-utils
+    # to check the package and every file's licence, and install the package on a clean root
+    lintian reuse debootstrap debian-archive-keyring
     # the real-window test's screenshots
     imagemagick
     # static analysis, the formatting check, and fuzzing with libFuzzer, which comes with clang

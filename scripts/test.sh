@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds with warnings as errors, and runs every test: the formatting check and
-# clang-tidy, the rules and turn flow over a fake window, the real window, the installed Debian
-# package, every test again under AddressSanitizer and UndefinedBehaviorSanitizer, and a minute
-# of fuzzing.
+# clang-tidy, the rules and turn flow over a fake window, the real window, every file's licence,
+# the Debian package (lintian, then installed on a clean Debian root), every test again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a minute of fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

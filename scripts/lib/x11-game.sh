@@ -25,8 +25,10 @@ start_xvfb() {
 }
 
 # Starts the game program $1 on the X server, on Qt's X11 platform whatever the environment says.
+# Anything after it is passed on: "chroot ROOT PROGRAM" runs a program inside another root, with
+# the same process id.
 start_game() {
-    QT_QPA_PLATFORM=xcb "$1" 2>"$x11_work/game.log" &
+    QT_QPA_PLATFORM=xcb "$@" 2>"$x11_work/game.log" &
     game=$!
 }
 
