@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -50,6 +51,9 @@ private slots:
     void everyControlIsNamed();
     void labelsNameTheirBoxes();
     void cellDescriptionsFollowTheMarks();
+    void windowIsAWindow();
+    void cellsArePressed();
+    void scoreBoxesCannotBeWritten();
 };
 
 void DesktopTest::init()
@@ -167,6 +171,60 @@ void DesktopTest::cellDescriptionsFollowTheMarks()
 
     QTest::mouseClick(child(QStringLiteral("Command2")), Qt::LeftButton); // Reset all
     QCOMPARE(cellDescriptions(), QStringList(10, QStringLiteral("empty")));
+}
+
+void DesktopTest::windowIsAWindow()
+{
+    DialogAnswerer answerer({"2", "X"});
+    m_window->load();
+    QAccessibleInterface *window = accessible(m_window.get());
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Gorvane"));
+}
+
+// A screen reader's user plays by the cells' press action, through the same click as the mouse:
+// the marks, the refusal of a taken cell, the winning line told in words, and the locked board.
+void DesktopTest::cellsArePressed()
+{
+    DialogAnswerer answerer({"2", "X"});
+    m_window->load();
+    const auto press = [this](int index) {
+        QAccessibleActionInterface *actions = accessible(cell(index))->actionInterface();
+        QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        actions->doAction(QAccessibleActionInterface::pressAction());
+    };
+    for (int index : {1, 0, 5, 3}) {
+        press(index);
+        QTRY_VERIFY(!qobject_cast<QLineEdit *>(cell(index))->text().isEmpty());
+    }
+    press(1);
+    QTRY_COMPARE(answerer.messages(), QStringList{"Sorry, already selected."});
+    press(9);
+    QTRY_COMPARE(answerer.messages().size(), 2);
+    QCOMPARE(answerer.messages().last(), QStringLiteral("X has won by diagonal  1"));
+    QCOMPARE(cellDescriptions(),
+             (QStringList{"O", "X, winning line", "empty", "O", "empty", "X, winning line", "empty",
+                          "empty", "empty", "X, winning line"}));
+
+    QAccessibleActionInterface *locked = accessible(cell(2))->actionInterface();
+    QVERIFY(!locked->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    locked->doAction(QAccessibleActionInterface::pressAction());
+    QTest::qWait(50);
+    QCOMPARE(cellDescriptions().at(2), QStringLiteral("empty"));
+    QCOMPARE(answerer.transcript.size(), 4);
+}
+
+// Scores are the game's to write; a screen reader reads them.
+void DesktopTest::scoreBoxesCannotBeWritten()
+{
+    auto *box = qobject_cast<QLineEdit *>(child(QStringLiteral("Text2")));
+    QAccessibleInterface *interface = accessible(box);
+    QVERIFY(interface->state().readOnly);
+    QVERIFY(!interface->editableTextInterface());
+    interface->setText(QAccessible::Value, QStringLiteral("99"));
+    QCOMPARE(box->text(), QStringLiteral("0"));
+    QCOMPARE(interface->text(QAccessible::Value), QStringLiteral("0"));
+    QCOMPARE(interface->textInterface()->text(0, 1), QStringLiteral("0"));
 }
 
 QTEST_MAIN(DesktopTest)

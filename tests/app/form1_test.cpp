@@ -8,7 +8,11 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -18,6 +22,33 @@ QStringList cellTexts(const Form1 &window)
     for (int i = 0; i < 10; ++i)
         texts << window.findChild<QLineEdit *>(QStringLiteral("Text1_%1").arg(i))->text();
     return texts;
+}
+
+// WCAG's contrast ratio, 1 to 21.
+double contrast(const QColor &one, const QColor &other)
+{
+    const auto luminance = [](const QColor &colour) {
+        const auto linear = [](double channel) {
+            return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+            + 0.0722 * linear(colour.blueF());
+    };
+    const double first = luminance(one);
+    const double second = luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// The colours of Adwaita's dark variant, as Qt's GTK platform theme maps them.
+QPalette darkPalette()
+{
+    QPalette palette(QColor(0x32, 0x32, 0x32), QColor(0x32, 0x32, 0x32));
+    for (const auto &[role, colour] :
+         {std::pair{QPalette::WindowText, 0xf0f0f0}, std::pair{QPalette::Text, 0xf0f0f0},
+          std::pair{QPalette::ButtonText, 0xf0f0f0}, std::pair{QPalette::Base, 0x242424},
+          std::pair{QPalette::Midlight, 0x2a2a2a}, std::pair{QPalette::Highlight, 0x308cc6}})
+        palette.setColor(role, QColor::fromRgb(QRgb(colour)));
+    return palette;
 }
 
 } // namespace
@@ -37,16 +68,23 @@ private:
         return widget;
     }
     void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-    // As the platform delivers it: press, release, press, double-click, release.
+    // A press and release at a point of the widget, 50 ms after the last mouse event, as the
+    // platform reports them to the window: Qt itself tells a double-click from two clicks.
+    void quickClick(QWidget *widget, QPoint at)
+    {
+        QWindow *window = m_window->windowHandle();
+        const QPoint point = widget->mapTo(m_window.get(), at);
+        QTest::lastMouseTimestamp += 50;
+        for (const auto &[type, buttons] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
+                                            std::pair{QEvent::MouseButtonRelease, Qt::NoButton}})
+            qt_handleMouseEvent(window, point, window->mapToGlobal(point), buttons, Qt::LeftButton,
+                                type, Qt::NoModifier, QTest::lastMouseTimestamp);
+        QCoreApplication::processEvents();
+    }
     void doubleClick(QWidget *widget)
     {
-        click(widget);
-        QTest::mousePress(widget, Qt::LeftButton);
-        const QPointF centre = QRectF(widget->rect()).center();
-        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, centre, widget->mapToGlobal(centre),
-                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(widget, &doubleClick);
-        QTest::mouseRelease(widget, Qt::LeftButton);
+        quickClick(widget, widget->rect().center());
+        quickClick(widget, widget->rect().center());
     }
     QColor colourAt(QWidget *widget) // near the top right corner, away from any text
     {
@@ -75,6 +113,15 @@ private slots:
     void typedTextIsShownAsText();
     void playAgainAndResetAll();
     void exitEndsTheProgram();
+    void keysClickCells_data();
+    void keysClickCells();
+    void arrowKeysFollowTheBoard_data();
+    void arrowKeysFollowTheBoard();
+    void quickClicksOnNeighbours();
+    void marksAreLegible_data();
+    void marksAreLegible();
+    void focusMarkIsVisible();
+    void schemeChangeIsFollowed();
 };
 
 void Form1Test::start(const QStringList &answers)
@@ -89,6 +136,7 @@ void Form1Test::cleanup()
 {
     m_answerer.reset();
     m_window.reset();
+    QApplication::setPalette(QApplication::style()->standardPalette());
 }
 
 void Form1Test::layout_data()
@@ -339,6 +387,179 @@ void Form1Test::exitEndsTheProgram()
     QTimer::singleShot(0, this, [this] { click(child<QPushButton>("Command3")); });
     QTimer::singleShot(5000, this, [] { QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+void Form1Test::keysClickCells_data()
+{
+    QTest::addColumn<QString>("players");
+    QTest::addColumn<int>("key");
+    QTest::newRow("two players, Return") << "2" << int(Qt::Key_Return);
+    QTest::newRow("two players, Enter") << "2" << int(Qt::Key_Enter);
+    QTest::newRow("one player, Return") << "1" << int(Qt::Key_Return);
+    QTest::newRow("one player, Enter") << "1" << int(Qt::Key_Enter);
+}
+
+// Return and Enter on a cell are a click: the mark, the computer's reply within the same key
+// press, the refusal of a taken cell. Typed text, a blank included, stays typed text. Return
+// and Enter on a focused button press it.
+void Form1Test::keysClickCells()
+{
+    QFETCH(QString, players);
+    QFETCH(int, key);
+    start({players, "X"});
+    QTest::keyClick(cell(4), Qt::Key(key));
+    QCOMPARE(cell(4)->text(), QStringLiteral("X"));
+    QCOMPARE(colourAt(cell(4)), QColor(Qt::red));
+    QCOMPARE(cellTexts(*m_window).count("O"), players == "1" ? 1 : 0);
+    QTest::keyClick(cell(4), Qt::Key(key));
+    QCOMPARE(m_answerer->messages(), QStringList{"Sorry, already selected."});
+
+    const int free = int(cellTexts(*m_window).indexOf(QString()));
+    QTest::keyClick(cell(free), Qt::Key_Space);
+    QCOMPARE(cell(free)->text(), QStringLiteral(" "));
+    QCOMPARE(colourAt(cell(free)), QColor(Qt::green));
+    QTest::keyClick(cell(free), Qt::Key(key)); // a typed blank takes the cell
+    QCOMPARE(m_answerer->messages().size(), 2);
+
+    QTest::keyClick(child<QPushButton>("Command2"), Qt::Key(key)); // Reset all
+    QCOMPARE(cellTexts(*m_window), QStringList(10, QString()));
+}
+
+void Form1Test::arrowKeysFollowTheBoard_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("to");
+
+    // Where Left, Right, Up and Down lead from each cell; a cell leads to itself where no cell
+    // lies in that direction.
+    constexpr std::array<std::array<int, 5>, 10> Steps{{
+        // cell, left, right, up, down
+        {0, 0, 1, 0, 3},
+        {1, 0, 2, 1, 4},
+        {2, 1, 2, 2, 5},
+        {3, 3, 4, 0, 6},
+        {4, 3, 5, 1, 7},
+        {5, 4, 5, 2, 8},
+        {6, 6, 7, 3, 6},
+        {7, 6, 8, 4, 7},
+        {8, 7, 9, 5, 8},
+        {9, 8, 9, 9, 9},
+    }};
+    const std::array keys{std::pair{Qt::Key_Left, "Left"}, std::pair{Qt::Key_Right, "Right"},
+                          std::pair{Qt::Key_Up, "Up"}, std::pair{Qt::Key_Down, "Down"}};
+    for (const auto &step : Steps) {
+        for (std::size_t k = 0; k < keys.size(); ++k) {
+            QTest::addRow("%s from %d", keys.at(k).second, step.at(0))
+                << step.at(0) << int(keys.at(k).first) << step.at(k + 1);
+        }
+    }
+}
+
+void Form1Test::arrowKeysFollowTheBoard()
+{
+    QFETCH(int, from);
+    QFETCH(int, key);
+    QFETCH(int, to);
+    start({"2", "X"});
+    QTest::keyClicks(cell(from), QStringLiteral("ab")); // not a move: the arrows still move on
+    cell(from)->setFocus();
+    QTest::keyClick(cell(from), Qt::Key(key));
+    QCOMPARE(m_window->focusWidget(), cell(to));
+    QVERIFY(m_answerer->messages().isEmpty());
+}
+
+// Qt reports a press that quickly follows another nearby as a double-click, whichever cell it
+// lands on; on the neighbouring cell it is a click of its own.
+void Form1Test::quickClicksOnNeighbours()
+{
+    start({"2", "X"});
+    quickClick(cell(0), QPoint(cell(0)->width() - 2, 20));
+    quickClick(cell(1), QPoint(2, 20));
+    QCOMPARE(cellTexts(*m_window), (QStringList{"X", "O", "", "", "", "", "", "", "", ""}));
+    doubleClick(cell(5));
+    QCOMPARE(cell(5)->text(), QStringLiteral("X"));
+    QVERIFY(m_answerer->messages().isEmpty());
+}
+
+void Form1Test::marksAreLegible_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light scheme") << false;
+    QTest::newRow("dark scheme") << true;
+}
+
+// The marks against each of the fixed cell colours, live and locked, in a light and a dark
+// scheme, measured from the rendered pixels: the cell's colour against the mark's darkest pixel.
+void Form1Test::marksAreLegible()
+{
+    QFETCH(bool, dark);
+    if (dark)
+        QApplication::setPalette(darkPalette());
+    start({"2", "X"});
+    const auto markContrast = [](QWidget *widget) {
+        const QImage image = widget->grab().toImage();
+        const QColor background = image.pixelColor(image.width() - 6, 6);
+        double most = 1;
+        for (int y = image.height() / 4; y < image.height() * 3 / 4; ++y) {
+            for (int x = image.width() / 4; x < image.width() * 3 / 4; ++x)
+                most = std::max(most, contrast(background, image.pixelColor(x, y)));
+        }
+        return most;
+    };
+    QTest::keyClicks(cell(9), QStringLiteral("Z")); // typed text on green
+    for (int index : {0, 3, 1, 4})
+        click(cell(index));
+    QVERIFY2(markContrast(cell(9)) >= 4.5, "typed text on green");
+    QVERIFY2(markContrast(cell(3)) >= 4.5, "live red");
+    click(cell(2));
+    QVERIFY(!cell(0)->isEnabled());
+    QVERIFY2(markContrast(cell(0)) >= 4.5, "locked yellow");
+    QVERIFY2(markContrast(cell(3)) >= 4.5, "locked red");
+    QVERIFY2(markContrast(cell(9)) >= 4.5, "locked green");
+}
+
+// The focused cell carries a mark at least 2 pixels wide that stands out at 3 to 1 from each cell
+// colour.
+void Form1Test::focusMarkIsVisible()
+{
+    start({"2", "X"});
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    click(cell(3));
+    click(cell(0));
+    for (int index : {4, 1}) // the line 1-4-7, completed below, turns yellow
+        click(cell(index));
+    for (int index : {6, 7}) {
+        const auto focusBand = [this, index] {
+            const QImage image = cell(index)->grab().toImage();
+            const QColor background = image.pixelColor(image.width() - 8, 8);
+            int width = 0;
+            for (int y = 1; y < 6; ++y)
+                width += contrast(background, image.pixelColor(image.width() / 2, y)) >= 3 ? 1 : 0;
+            return width;
+        };
+        cell(index)->setFocus();
+        QTRY_VERIFY(cell(index)->hasFocus());
+        const int focused = focusBand();
+        cell(index == 6 ? 7 : 6)->setFocus();
+        QVERIFY2(focused >= 2 + focusBand(), qPrintable(QString::number(index)));
+        if (index == 6)
+            click(cell(7)); // X completes 1-4-7: the focus mark on yellow, then on red below
+    }
+}
+
+void Form1Test::schemeChangeIsFollowed()
+{
+    start({"2", "X"});
+    QApplication::setPalette(darkPalette());
+    const QPalette dark = darkPalette();
+    QTRY_COMPARE(colourAt(child<QLineEdit>("Text2")), dark.color(QPalette::Window));
+    for (const char *box : {"Text3", "Text4", "Text5"})
+        QCOMPARE(colourAt(child<QLineEdit>(box)), dark.color(QPalette::Midlight));
+    QCOMPARE(child<QLabel>("Label5")->palette().color(QPalette::WindowText),
+             dark.color(QPalette::Highlight));
+    QCOMPARE(colourAt(cell(0)), QColor(Qt::green));
 }
 
 QTEST_MAIN(Form1Test)

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "app/form_view.h"
+
 #include <QLineEdit>
 
-// A board cell: an ordinary line edit that takes typed text and also reports a mouse click.
-// Disabled, it receives no mouse events and so raises no click. Its accessible description is
-// its mark, kept up to date, so that a screen reader can follow the board.
+// A board cell: an ordinary line edit that takes typed text and also reports a click, by the
+// mouse, by Return or Enter, or by an assistive tool's press action. Disabled, it receives no
+// mouse or key events and so raises no click. Its accessible description tells its mark and
+// whether it lies on a completed line, so that a screen reader can follow the board.
 class CellEdit : public QLineEdit
 {
     Q_OBJECT
@@ -12,13 +15,28 @@ class CellEdit : public QLineEdit
 public:
     explicit CellEdit(QWidget *parent = nullptr);
 
+    // The background is one of the board's fixed colours; the text keeps a dark colour that
+    // stays legible on each of them, whatever the desktop's colour scheme.
+    void setColour(Colour colour);
+
+    // Raises the click, unless the cell has been locked meanwhile.
+    void click();
+
 signals:
     void clicked();
+    // An arrow key asks to move the focus by one cell across and down, as the board is laid out.
+    void stepRequested(int across, int down);
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    void describe();
+
+    Colour m_colour = CellEmptyColour;
     bool m_endsDoubleClick = false;
 };

@@ -3,6 +3,7 @@
 #include "app/buttons.h"
 #include "app/raise_event.h"
 #include "app/start_up.h"
+#include "app/window/accessibility.h"
 #include "app/window/cell_edit.h"
 #include "play/cell_click.h"
 
@@ -24,18 +25,27 @@ QRect twips(int left, int top, int width, int height)
     return {left / PerPixel, top / PerPixel, width / PerPixel, height / PerPixel};
 }
 
-// Cells 0 to 8 form the square on a 600-twip pitch; cell 9 extends the bottom row to the right.
-// At 615 twips square, neighbours overlap by one pixel and share their borders.
-QRect cellGeometry(int index)
+// Cells 0 to 8 form the square in rows of three; cell 9 extends the bottom row to the right.
+QPoint cellPlace(int index)
 {
-    const int column = index < 9 ? index % 3 : 3;
-    const int row = index < 9 ? index / 3 : 2;
-    return twips(120 + 600 * column, 720 + 600 * row, 615, 615);
+    return index < 9 ? QPoint(index % 3, index / 3) : QPoint(3, 2);
 }
 
-QColor toQColor(Colour colour)
+// On a 600-twip pitch, 615 twips square: neighbours overlap by one pixel and share their borders.
+QRect cellGeometry(int index)
 {
-    return {int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF)};
+    const QPoint place = cellPlace(index);
+    return twips(120 + 600 * place.x(), 720 + 600 * place.y(), 615, 615);
+}
+
+// The cell at that column and row of the board, or -1 where there is none.
+int cellAt(QPoint place)
+{
+    for (int index = 0; index < CellCount; ++index) {
+        if (cellPlace(index) == place)
+            return index;
+    }
+    return -1;
 }
 
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
@@ -68,6 +78,7 @@ Form1::Form1(QWidget *parent)
     , m_dialogs(this)
     , m_game{GameState{}, *this, m_dialogs, m_random}
 {
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Form1"));
     setFixedSize(326, 255);
@@ -76,6 +87,7 @@ Form1::Form1(QWidget *parent)
     createButtons();
     createScoreBoxes();
     createOptions();
+    followColourScheme();
     fitFontToDesign();
 }
 
@@ -118,15 +130,14 @@ void Form1::createBoard()
         cell->setAccessibleName(QStringLiteral("Cell %1").arg(index));
         cell->setGeometry(cellGeometry(index));
         cell->setAlignment(Qt::AlignCenter);
-        // A locked board keeps its marks as legible as a live one.
-        QPalette palette = cell->palette();
-        palette.setColor(QPalette::Disabled, QPalette::Text,
-                         palette.color(QPalette::Active, QPalette::Text));
-        cell->setPalette(palette);
         connect(cell, &CellEdit::clicked, this,
                 [this, index] { raise([index](Game &game) { Text1_Click(game, index); }); });
+        connect(cell, &CellEdit::stepRequested, this, [this, index](int across, int down) {
+            const int next = cellAt(cellPlace(index) + QPoint(across, down));
+            if (next >= 0)
+                m_cells.at(next)->setFocus(Qt::TabFocusReason);
+        });
         m_cells.at(index) = cell;
-        setColour(cell, QPalette::Base, toQColor(CellEmptyColour));
     }
 }
 
@@ -138,6 +149,9 @@ void Form1::createButtons()
         place<QPushButton>(this, "Command3", QStringLiteral("Exit"), twips(3960, 2760, 855, 615));
     auto *resetAll = place<QPushButton>(this, "Command2", QStringLiteral("Reset all"),
                                         twips(3480, 2040, 1335, 495));
+    // Return and Enter press a focused button, as Space does.
+    for (QPushButton *button : {playAgain, exit, resetAll})
+        button->setAutoDefault(true);
     connect(playAgain, &QPushButton::clicked, this, [this] { raise(Command1_Click); });
     connect(exit, &QPushButton::clicked, this, [this] { raise(Command3_Click); });
     connect(resetAll, &QPushButton::clicked, this, [this] { raise(Command2_Click); });
@@ -151,19 +165,15 @@ void Form1::createScoreBoxes()
         const char *name;
         const char *text;
         int top;
-        // Scroll-bar grey for most boxes, the menu colour for "Wins by X".
-        QPalette::ColorRole background;
     };
-    constexpr std::array Boxes{Box{ScoreBox::Text5, "Text5", "1", 1560, QPalette::Midlight},
-                               Box{ScoreBox::Text3, "Text3", "0", 840, QPalette::Midlight},
-                               Box{ScoreBox::Text4, "Text4", "0", 1200, QPalette::Midlight},
-                               Box{ScoreBox::Text2, "Text2", "0", 480, QPalette::Window}};
+    constexpr std::array Boxes{
+        Box{ScoreBox::Text5, "Text5", "1", 1560}, Box{ScoreBox::Text3, "Text3", "0", 840},
+        Box{ScoreBox::Text4, "Text4", "0", 1200}, Box{ScoreBox::Text2, "Text2", "0", 480}};
     for (const Box &box : Boxes) {
         auto *edit = place<QLineEdit>(this, box.name, QLatin1String(box.text),
                                       twips(4440, box.top, 375, 285));
         // Scores are the game's to write.
         edit->setReadOnly(true);
-        setColour(edit, QPalette::Base, palette().color(box.background));
         scoreBox(box.box) = edit;
     }
 
@@ -177,15 +187,33 @@ void Form1::createScoreBoxes()
         place<QLabel>(this, "Label3", QStringLiteral("Games Tied"), twips(3480, 1200, 855, 255)),
         scoreBox(ScoreBox::Text4));
 
-    auto *title =
-        place<QLabel>(this, "Label5", QStringLiteral("Gorvane"), twips(960, 0, 2295, 375));
+    m_title = place<QLabel>(this, "Label5", QStringLiteral("Gorvane"), twips(960, 0, 2295, 375));
     QFont titleFont = font();
     titleFont.setFamily(QStringLiteral("MS Sans Serif"));
     titleFont.setStyleHint(QFont::SansSerif); // where that font is missing, any sans-serif
     titleFont.setPointSize(18);
     titleFont.setBold(true);
-    title->setFont(titleFont);
-    setColour(title, QPalette::WindowText, palette().color(QPalette::Highlight));
+    m_title->setFont(titleFont);
+}
+
+// The score boxes' backgrounds and the title's text are in the desktop's own colours, and follow
+// its colour scheme when that changes while the game runs.
+void Form1::followColourScheme()
+{
+    for (const ScoreBox box :
+         {ScoreBox::Text2, ScoreBox::Text3, ScoreBox::Text4, ScoreBox::Text5}) {
+        // The menu colour for "Wins by X", scroll-bar grey for the others.
+        const auto role = box == ScoreBox::Text2 ? QPalette::Window : QPalette::Midlight;
+        setColour(scoreBox(box), QPalette::Base, palette().color(role));
+    }
+    setColour(m_title, QPalette::WindowText, palette().color(QPalette::Highlight));
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        followColourScheme();
 }
 
 void Form1::createOptions()
@@ -227,7 +255,7 @@ void Form1::setCellText(int index, const std::string &text)
 
 void Form1::setCellColour(int index, Colour colour)
 {
-    setColour(m_cells.at(index), QPalette::Base, toQColor(colour));
+    m_cells.at(index)->setColour(colour);
 }
 
 void Form1::setCellEnabled(int index, bool enabled)

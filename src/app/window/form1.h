@@ -10,6 +10,7 @@
 #include <array>
 
 class CellEdit;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -35,11 +36,15 @@ public:
     void show() override;
     void endProgram() override;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void createBoard();
     void createButtons();
     void createScoreBoxes();
     void createOptions();
+    void followColourScheme();
     void fitFontToDesign();
     QLineEdit *&scoreBox(ScoreBox box);
 
@@ -50,6 +55,7 @@ private:
     std::array<QLineEdit *, 4> m_scoreBoxes{}; // in ScoreBox order
     QRadioButton *m_option1 = nullptr;
     QRadioButton *m_option2 = nullptr;
+    QLabel *m_title = nullptr;
 
     MessageDialogs m_dialogs;
     ClockRandom m_random;

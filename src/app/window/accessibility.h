@@ -1,0 +1,6 @@
+#pragma once
+
+// Gives assistive technology the game's own view of its window: the window as a window named by
+// its caption, each cell with a press action that clicks it, and read-only text boxes that can be
+// read but not written. Qt builds an interface only when an assistive tool asks for one.
+void installAccessibleInterfaces();
