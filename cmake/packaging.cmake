@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Gorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # `cpack` builds a Debian package of what `cmake --install` installs. dpkg-shlibdeps reads the
 # library dependencies off the executable, so they follow whatever the build links.
 set(CPACK_GENERATOR DEB)

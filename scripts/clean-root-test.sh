@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Gorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian package DEB with `apt-get install` on a clean Debian 12 root, which proves
 # its dependencies complete, then starts the installed /usr/games/gorvane there under a virtual X
 # server, answers its start-up dialogue with xdotool, checks the window and ends it with "Exit".

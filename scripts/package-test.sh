@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Gorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks the game as a user gets it: every file's licence (reuse lint), what `cmake --install`
 # lays out, the desktop entry and the metainfo against their validators, and the Debian package:
 # its versions, dependencies, contents and lintian's verdict. Last it installs the package with

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Gorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what Gorvane needs to build, run and test, from Debian's packages. Installs nothing
 # when everything is there already.
 set -euo pipefail

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Gorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the game on a private X server and answers its dialogs with xdotool, as a person would.
 # Sourced by the scripts that drive a real window. The caller defines fail MESSAGE (report and
 # exit) and calls stop_x11 from its EXIT trap.
