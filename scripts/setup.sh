@@ -16,6 +16,8 @@ packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev f
     lintian reuse debootstrap debian-archive-keyring
     # the real-window test's screenshots
     imagemagick
+    # the screen-reader test: a private session bus, the accessibility bus, its Python bindings
+    dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi
     # static analysis, the formatting check, and fuzzing with libFuzzer, which comes with clang
     clang-tidy clang-format clang libclang-rt-14-dev)
 

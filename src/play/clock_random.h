@@ -7,10 +7,9 @@
 
 #include <cstdint>
 #include <functional>
-#include <random>
 
-// Reseeds from a high-resolution clock mixed with a count of reseeds, so that a reseed gives a
-// fresh draw even when the clock has not moved on since the last one.
+// Reseeds from a high-resolution clock and a count of reseeds, mixed together, so that every
+// reseed gives a draw independent of the earlier ones, whether the clock has moved on or not.
 class ClockRandom : public RandomSource
 {
 public:
@@ -26,5 +25,5 @@ public:
 private:
     Clock m_clock;
     std::uint64_t m_reseeds = 0;
-    std::ranlux24_base m_engine; // 24-bit values: exactly a float's precision below 1
+    std::uint64_t m_state = 0;
 };

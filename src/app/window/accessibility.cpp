@@ -40,6 +40,7 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
+    // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): Qt's signature
     void selection(int selectionIndex, int *startOffset, int *endOffset) const override
     {
         const bool exists = selectionIndex == 0 && edit()->hasSelectedText();
@@ -70,6 +71,7 @@ public:
         return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
     }
     void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override { }
+    // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): Qt's signature
     [[nodiscard]] QString attributes(int /*offset*/, int *startOffset,
                                      int *endOffset) const override
     {
@@ -79,7 +81,7 @@ public:
     }
 
 private:
-    [[nodiscard]] QLineEdit *edit() const { return static_cast<QLineEdit *>(widget()); }
+    [[nodiscard]] QLineEdit *edit() const { return qobject_cast<QLineEdit *>(widget()); }
 };
 
 // A cell can also be pressed, as a screen reader's user presses a button.
@@ -104,8 +106,7 @@ public:
         }
         // Queued, as Qt's own buttons do: the click may open a modal message box, and the
         // assistive tool's call has to return first.
-        QMetaObject::invokeMethod(static_cast<CellEdit *>(widget()), &CellEdit::click,
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(widget(), "click", Qt::QueuedConnection);
     }
 
     [[nodiscard]] QStringList keyBindingsForAction(const QString &actionName) const override
@@ -119,12 +120,13 @@ public:
 QAccessibleInterface *gameInterface(const QString &className, QObject *object)
 {
     if (className == QLatin1String("CellEdit"))
-        return new CellAccessible(static_cast<CellEdit *>(object));
+        return new CellAccessible(qobject_cast<CellEdit *>(object));
     // A top-level QWidget would be told as a pane ("filler"), not as the window it is.
     if (className == QLatin1String("Form1"))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    if (className == QLatin1String("QLineEdit") && static_cast<QLineEdit *>(object)->isReadOnly())
-        return new ReadableLineEdit(static_cast<QLineEdit *>(object));
+        return new QAccessibleWidget(qobject_cast<QWidget *>(object), QAccessible::Window);
+    auto *edit = qobject_cast<QLineEdit *>(object);
+    if (className == QLatin1String("QLineEdit") && edit->isReadOnly())
+        return new ReadableLineEdit(edit);
     return nullptr;
 }
 

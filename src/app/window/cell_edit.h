@@ -23,7 +23,7 @@ public:
     void setColour(Colour colour);
 
     // Raises the click, unless the cell has been locked meanwhile.
-    void click();
+    Q_INVOKABLE void click();
 
 signals:
     void clicked();
