@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Gorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Time from a mouse click on a cell of the real window to the end of its handling, with the
 // computer's reply on the board, and on to the window repainted, over many clicks in
 // one-player games at "Advanced".

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Gorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The computer's reply and the rules, timed over the fake window.
 #include "play/cell_click.h"
 #include "play/clock_random.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Gorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for start-up: the least a Qt Widgets program does to show a window of the game's
 // size and the game's first question, and nothing else.
 #include <QApplication>

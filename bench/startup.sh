@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Gorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up of gorvane against the floor (bench/floor.cpp) on a private X server: the median time
 # from process start until the first input box is mapped, and the median peak resident memory,
 # over RUNS runs of each, taken in turn (A B A B) after one warm-up run of each.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Gorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program and waits until a window with the given title is mapped on the X server
 // named by $DISPLAY; prints the milliseconds from start to map and the program's peak resident
 // memory in KiB, then ends the program.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Gorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # `cpack` builds a Debian package of what `cmake --install` installs. dpkg-shlibdeps reads the
 # library dependencies off the executable, so they follow whatever the build links.
 set(CPACK_GENERATOR DEB)
@@ -15,5 +18,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its window-system plugins at run time, out of dpkg-shlibdeps' sight; without them the
 # game cannot open its window.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# Qt's Wayland platform, so that the game runs natively on Wayland desktops; without it Qt falls
+# back to X11 through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Gorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Build tool: renders the scalable icon to raw premultiplied ARGB32 pixels, one file a size
 // ("icon-32.argb"), so that the game shows its window icon without rendering or decoding a
 // picture at every start.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Gorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes what a player types: the answers in the input boxes and text in the cells, through the
 // game core the program runs, in both modes and at both strengths. The input is a script:
 // first the lines answering the start-up questions (the number of players, then who goes first),

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Gorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails, listing the places, when any C++ file strays from .clang-format.
 set -euo pipefail
 cd "$(dirname "$0")/.."

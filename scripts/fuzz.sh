@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Gorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fuzzes what a player types into the game core (input-box answers, text in the cells) for a
 # bounded time, 60 seconds unless given: builds the libFuzzer target with clang in build-fuzz
 # and runs it on a fresh copy of fuzz/corpus, so that new inputs stay out of the repository.

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Gorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up, builds and starts the game.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Gorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer in build-sanitize and
 # runs every ctest test there. Any report, a leak included, ends its program with an error and
 # so fails the run. Leaks inside the system's libraries are listed in scripts/lsan.supp.

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Gorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what Gorvane needs to build, run and test, from Debian's packages. Installs nothing
 # when everything is there already.
 set -euo pipefail
@@ -8,6 +12,8 @@ packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev f
     libbenchmark-dev pkg-config libxcb1-dev
     # to build the Debian package, validate the desktop files and run the installed game
     dpkg-dev file desktop-file-utils appstream xvfb xdotool x11-utils
+    # to check the package and every file's licence, and install the package on a clean root
+    lintian reuse debootstrap debian-archive-keyring
     # the real-window test's screenshots
     imagemagick
     # the real-window test under a window manager; the window tests on Wayland

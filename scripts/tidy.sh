@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Gorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs clang-tidy over src/ with .clang-tidy's checks; any finding fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Gorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the game on a private X server and answers its dialogs with xdotool, as a person would.
 # Sourced by the scripts that drive a real window. The caller defines fail MESSAGE (report and
 # exit) and calls stop_x11 from its EXIT trap.
@@ -38,8 +41,10 @@ start_window_manager() {
 }
 
 # Starts the game program $1 on the X server, on Qt's X11 platform whatever the environment says.
+# Anything after it is passed on: "chroot ROOT PROGRAM" runs a program inside another root, with
+# the same process id.
 start_game() {
-    QT_QPA_PLATFORM=xcb "$1" 2>"$x11_work/game.log" &
+    QT_QPA_PLATFORM=xcb "$@" 2>"$x11_work/game.log" &
     game=$!
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Gorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/board.h"
 
 // Any text at all, even a typed blank, makes a cell taken.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Gorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Plays the built game through the accessibility bus, as a screen reader user does.
 
 Runs on a private session bus (dbus-run-session) and X server. Turns the bus's screen-reader flag

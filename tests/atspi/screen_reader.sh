@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Gorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs screen_reader.py against the built program on a private X server and a private session
 # bus, where the accessibility bus (at-spi-bus-launcher) starts on demand. Exits 77 (skipped)
 # when one of the tools is not installed.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Gorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads the board back from a screenshot of the game window and prints it, one letter a cell
 // from 0 to 9: "g" green and blank (free), "r" red with a mark, "y" yellow with a mark, "?"
 // anything else. Fails when the window is not 326 x 255 or when anything is drawn beside the board,

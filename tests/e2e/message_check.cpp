@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Gorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks the text of a message box from its screenshot: draws a message box with the expected
 // text here, on the same X server and so in the same style and fonts, and compares the two where
 // the text stands, pixel for pixel. Usage: e2e_message_check SCREENSHOT TEXT

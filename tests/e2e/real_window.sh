@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Gorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plays the built program in a real X window, from outside, as a person would: xdotool answers
 # the dialogs and clicks cells and buttons, ImageMagick's import takes screenshots, and two small
 # checkers read the board and the message boxes back from them. A run with two players, played to

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Gorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a click on an open cell must do, whatever the board holds.
 #include "monkey/invariants.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Gorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random event sequences over the fake window, each event followed by the invariant checks.
 //
 //   monkey_test [--seeds S] [--events M]    seeds 1..S (200), M events each (5000)

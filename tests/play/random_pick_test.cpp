@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Gorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "play/clock_random.h"
 #include "play/random_pick.h"
 #include "support/fake_window.h"
