@@ -3,6 +3,7 @@
 
 #include "app/window/cell_edit.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
@@ -35,8 +36,9 @@ CellEdit::CellEdit(QWidget *parent)
 {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Text, MarkColour); // in every colour group: a locked board too
+    palette.setColor(QPalette::Base, toQColor(m_colour));
     setPalette(palette);
-    setColour(CellEmptyColour);
+    describe();
     // Typed text counts as a mark too, so the description follows every change of the text.
     connect(this, &QLineEdit::textChanged, this, &CellEdit::describe);
 }
@@ -60,7 +62,9 @@ void CellEdit::describe()
 
 void CellEdit::click()
 {
-    if (isEnabled())
+    // While a modal dialog is open the board takes no mouse or keys, and no press either: a
+    // handler runs to its end before the next click is handled.
+    if (isEnabled() && QApplication::activeModalWidget() == nullptr)
         emit clicked();
 }
 

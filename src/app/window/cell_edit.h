@@ -22,7 +22,7 @@ public:
     // stays legible on each of them, whatever the desktop's colour scheme.
     void setColour(Colour colour);
 
-    // Raises the click, unless the cell has been locked meanwhile.
+    // Raises the click, unless the cell has been locked or a modal dialog has opened meanwhile.
     Q_INVOKABLE void click();
 
 signals:
