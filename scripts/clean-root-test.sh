@@ -65,14 +65,14 @@ mirror() {
 mkdir -p "$cache"
 # One run at a time makes the root and uses the shared apt folders.
 exec {lock}>"$cache/lock"
-flock "$lock"
+flock -w 1200 "$lock" || fail "another run has held $cache/lock for 20 minutes"
 
 start=$SECONDS
 if [ ! -d "$cache/$suite" ]; then
     echo "== making the clean $suite root in $cache/$suite (once)"
     unmount_below "$cache/$suite.new"
     rm -rf "$cache/$suite.new"
-    debootstrap --variant=minbase "$suite" "$cache/$suite.new" "$(mirror debian)" \
+    timeout 900 debootstrap --variant=minbase "$suite" "$cache/$suite.new" "$(mirror debian)" \
         >"$cache/debootstrap.log" 2>&1 || fail "debootstrap failed; see $cache/debootstrap.log"
     cat >"$cache/$suite.new/etc/apt/sources.list" <<EOF
 deb $(mirror debian) $suite main
@@ -95,8 +95,9 @@ mount --bind "$cache/archives" "$root/var/cache/apt/archives"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 cp "$deb" "$root/tmp/"
 
+# A network that stops answering ends the step instead of the whole run.
 in_root() {
-    chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
+    timeout 600 chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
         DEBIAN_FRONTEND=noninteractive "$@"
 }
 

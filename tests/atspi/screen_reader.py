@@ -124,7 +124,7 @@ class ScreenReader:
         self.close(box)
 
     def message_box(self):
-        return self.open_window([Atspi.Role.ALERT, Atspi.Role.DIALOG])
+        return self.open_window([Atspi.Role.ALERT])  # what a screen reader announces at once
 
     def read_message(self, expected):
         box = self.wait_for("a message box", self.message_box)
@@ -158,7 +158,7 @@ class ScreenReader:
             offered = "Press" in actions(cells[cell])
             if offered:
                 press(cells[cell])
-            time.sleep(0.5)  # the proof is an absence: give a reaction the time to show
+                time.sleep(0.5)  # the proof is an absence: give a reaction the time to show
             unchanged = self.message_box() is None and cells[cell].get_description() == read[cell]
             how = "pressed" if offered else "offers no Press action and"
             expect(unchanged, f"locked cell {cell} {how} changes nothing")

@@ -15,7 +15,7 @@
 # Usage: real_window.sh GORVANE BOARD_CHECK MESSAGE_CHECK SCREENSHOTS [openbox]
 set -euo pipefail
 
-if [ $# -ne 4 ] && [ "${5:-}" != openbox ]; then
+if [ $# -ne 4 ] && { [ $# -ne 5 ] || [ "$5" != openbox ]; }; then
     echo "usage: $0 GORVANE BOARD_CHECK MESSAGE_CHECK SCREENSHOTS [openbox]" >&2
     exit 2
 fi
