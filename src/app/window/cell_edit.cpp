@@ -119,7 +119,7 @@ void CellEdit::mouseReleaseEvent(QMouseEvent *event)
     // Released outside the cell, a press is a change of mind, not a click.
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())
         && !endsDoubleClick)
-        emit clicked();
+        click();
 }
 
 void CellEdit::paintEvent(QPaintEvent *event)
