@@ -5,8 +5,8 @@
 // computer's reply on the board, and on to the window repainted, over many clicks in
 // one-player games at "Advanced".
 // Usage: click_latency [clicks]; run on any Qt platform (offscreen in CI).
-#include "app/window/form1.h"
 #include "support/dialog_answerer.h"
+#include "window/form1.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/raise_event.h"
+#include "game/raise_event.h"
 #include "play/clock_random.h"
 #include "script.h"
 #include "support/fake_window.h"

@@ -11,8 +11,8 @@
 //   p           "Play Again?"; its answers are the lines that follow
 //   r           "Reset all"
 // Other bytes are skipped. A locked cell or option takes no click and no typing, as in the window.
-#include "app/buttons.h"
-#include "app/start_up.h"
+#include "control/buttons.h"
+#include "control/start_up.h"
 #include "play/cell_click.h"
 #include "properties.h"
 

@@ -3,8 +3,8 @@
 
 #include "play/advanced_move.h"
 
-#include "app/board.h"
-#include "app/game.h"
+#include "game/board.h"
+#include "game/game.h"
 #include "play/random_pick.h"
 #include "rules/outcome.h"
 #include "rules/win_lines.h"

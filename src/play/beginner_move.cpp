@@ -3,7 +3,7 @@
 
 #include "play/beginner_move.h"
 
-#include "app/game.h"
+#include "game/game.h"
 #include "play/random_pick.h"
 #include "rules/outcome.h"
 #include "rules/win_lines.h"

@@ -3,8 +3,8 @@
 
 #include "play/cell_click.h"
 
-#include "app/board.h"
-#include "app/game.h"
+#include "game/board.h"
+#include "game/game.h"
 #include "play/advanced_move.h"
 #include "play/beginner_move.h"
 #include "rules/outcome.h"

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "play/random_source.h"
+#include "game/random_source.h"
 
 #include <cstdint>
 #include <functional>

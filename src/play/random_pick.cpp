@@ -3,8 +3,8 @@
 
 #include "play/random_pick.h"
 
-#include "app/board.h"
-#include "app/game.h"
+#include "game/board.h"
+#include "game/game.h"
 
 bool PickRandomCell(Game &game)
 {

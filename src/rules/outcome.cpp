@@ -3,7 +3,7 @@
 
 #include "rules/outcome.h"
 
-#include "app/game.h"
+#include "game/game.h"
 #include "rules/number_text.h"
 
 namespace {

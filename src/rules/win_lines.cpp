@@ -3,7 +3,7 @@
 
 #include "rules/win_lines.h"
 
-#include "app/game.h"
+#include "game/game.h"
 #include "rules/outcome.h"
 
 #include <array>

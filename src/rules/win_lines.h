@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/form_view.h"
+#include "game/form_view.h"
 
 struct Game;
 

@@ -4,8 +4,8 @@
 // Checks the text of a message box from its screenshot: draws a message box with the expected
 // text here, on the same X server and so in the same style and fonts, and compares the two where
 // the text stands, pixel for pixel. Usage: e2e_message_check SCREENSHOT TEXT
-#include "app/window/application_identity.h"
-#include "app/window/message_dialogs.h"
+#include "window/application_identity.h"
+#include "window/message_dialogs.h"
 
 #include <QApplication>
 #include <QImage>

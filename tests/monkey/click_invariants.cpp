@@ -4,7 +4,7 @@
 // What a click on an open cell must do, whatever the board holds.
 #include "monkey/invariants.h"
 
-#include "app/int16.h"
+#include "game/int16.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 
 #include "monkey/invariants.h"
 
-#include "app/int16.h"
+#include "game/int16.h"
 #include "rules/number_text.h"
 
 #include <algorithm>

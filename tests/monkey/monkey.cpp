@@ -3,9 +3,9 @@
 
 #include "monkey/monkey.h"
 
-#include "app/buttons.h"
-#include "app/raise_event.h"
-#include "app/start_up.h"
+#include "control/buttons.h"
+#include "control/start_up.h"
+#include "game/raise_event.h"
 #include "monkey/event_source.h"
 #include "play/cell_click.h"
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/game_state.h"
+#include "game/game_state.h"
 #include "monkey/board_oracle.h"
 #include "support/fake_window.h"
 

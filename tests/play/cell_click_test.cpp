@@ -3,7 +3,7 @@
 
 #include "play/cell_click.h"
 
-#include "app/raise_event.h"
+#include "game/raise_event.h"
 #include "support/fake_window.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 
 #include "rules/outcome.h"
 
-#include "app/raise_event.h"
+#include "game/raise_event.h"
 #include "rules/win_lines.h"
 #include "support/fake_window.h"
 

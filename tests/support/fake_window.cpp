@@ -3,8 +3,8 @@
 
 #include "support/fake_window.h"
 
-#include "app/buttons.h"
-#include "app/raise_event.h"
+#include "control/buttons.h"
+#include "game/raise_event.h"
 #include "play/cell_click.h"
 
 #include <algorithm>

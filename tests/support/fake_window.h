@@ -3,10 +3,10 @@
 
 #pragma once
 
-#include "app/dialogs.h"
-#include "app/form_view.h"
-#include "app/game.h"
-#include "play/random_source.h"
+#include "game/dialogs.h"
+#include "game/form_view.h"
+#include "game/game.h"
+#include "game/random_source.h"
 
 #include <array>
 #include <deque>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: Gorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/window/application_identity.h"
-#include "app/window/form1.h"
+#include "window/application_identity.h"
+#include "window/form1.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: Gorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/start_up.h"
+#include "control/start_up.h"
 
 #include "support/fake_window.h"
 

@@ -3,10 +3,10 @@
 
 #pragma once
 
-#include "app/dialogs.h"
-#include "app/form_view.h"
-#include "app/game_state.h"
-#include "play/random_source.h"
+#include "game/dialogs.h"
+#include "game/form_view.h"
+#include "game/game_state.h"
+#include "game/random_source.h"
 
 // The running game: its state and the services it works through. Every handler and rule takes it.
 struct Game

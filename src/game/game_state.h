@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/int16.h"
+#include "game/int16.h"
 
 #include <string>
 

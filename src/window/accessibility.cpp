@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: Gorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/window/accessibility.h"
+#include "window/accessibility.h"
 
-#include "app/window/cell_edit.h"
+#include "window/cell_edit.h"
 
 #include <QAccessibleWidget>
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/dialogs.h"
+#include "game/dialogs.h"
 
 #include <QMessageBox>
 #include <QPointer>

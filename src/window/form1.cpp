@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: Gorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/window/form1.h"
+#include "window/form1.h"
 
-#include "app/buttons.h"
-#include "app/raise_event.h"
-#include "app/start_up.h"
-#include "app/window/accessibility.h"
-#include "app/window/cell_edit.h"
+#include "control/buttons.h"
+#include "control/start_up.h"
+#include "game/raise_event.h"
 #include "play/cell_click.h"
+#include "window/accessibility.h"
+#include "window/cell_edit.h"
 
 #include <QCoreApplication>
 #include <QFontInfo>

@@ -3,10 +3,10 @@
 
 #pragma once
 
-#include "app/form_view.h"
-#include "app/game.h"
-#include "app/window/message_dialogs.h"
+#include "game/form_view.h"
+#include "game/game.h"
 #include "play/clock_random.h"
+#include "window/message_dialogs.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: Gorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/first_mover.h"
+#include "control/first_mover.h"
 
-#include "app/board.h"
-#include "app/game.h"
+#include "game/board.h"
+#include "game/game.h"
 
 #include <algorithm>
 

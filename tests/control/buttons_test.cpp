@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: Gorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/buttons.h"
+#include "control/buttons.h"
 
-#include "app/raise_event.h"
+#include "game/raise_event.h"
 #include "support/fake_window.h"
 
 #include <gtest/gtest.h>

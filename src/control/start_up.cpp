@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: Gorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/start_up.h"
+#include "control/start_up.h"
 
-#include "app/first_mover.h"
-#include "app/game.h"
+#include "control/first_mover.h"
+#include "game/game.h"
 
 void Form_Load(Game &game)
 {

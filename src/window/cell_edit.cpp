@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: Gorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/window/cell_edit.h"
+#include "window/cell_edit.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: Gorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/window/application_identity.h"
+#include "window/application_identity.h"
 
 #include <QApplication>
 #include <QDir>

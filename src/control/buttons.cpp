@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: Gorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/buttons.h"
+#include "control/buttons.h"
 
-#include "app/board.h"
-#include "app/first_mover.h"
-#include "app/game.h"
+#include "control/first_mover.h"
+#include "game/board.h"
+#include "game/game.h"
 
 #include <string>
 

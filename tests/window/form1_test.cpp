@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: Gorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/window/form1.h"
+#include "window/form1.h"
 
 #include "support/dialog_answerer.h"
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: Gorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/board.h"
+#include "game/board.h"
 
 // Any text at all, even a typed blank, makes a cell taken.
 bool isFree(const FormView &form, int cell)

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: Gorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/raise_event.h"
+#include "game/raise_event.h"
 #include "play/cell_click.h"
 #include "support/fake_window.h"
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: Gorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/window/message_dialogs.h"
+#include "window/message_dialogs.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>

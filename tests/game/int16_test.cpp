@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: Gorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/int16.h"
+#include "game/int16.h"
 
 #include <gtest/gtest.h>
 

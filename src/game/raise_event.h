@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "app/dialogs.h"
-#include "app/int16.h"
+#include "game/dialogs.h"
+#include "game/int16.h"
 
 #include <utility>
 
