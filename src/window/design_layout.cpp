@@ -28,14 +28,13 @@ QSize sizeAt(qreal scale)
             int(std::ceil(DesignLayout::DesignSize.height() * scale - 1e-6))};
 }
 
-// The next quarter of the design up or down. A window's whole pixels seldom give an exact
-// quarter, so a scale within a hair of one counts as on it.
-qreal quarterStep(qreal scale, int direction)
+// The scale in quarters of the design, the steps of the zoom keys. A window's whole pixels seldom
+// give an exact quarter, so a scale within a hair of one counts as on it.
+qreal inQuarters(qreal scale)
 {
     const qreal quarters = scale * 4;
     const qreal nearest = std::round(quarters);
-    const qreal on = std::abs(quarters - nearest) < 0.02 ? nearest : quarters;
-    return (direction > 0 ? std::floor(on) + 1 : std::ceil(on) - 1) / 4;
+    return std::abs(quarters - nearest) < 0.02 ? nearest : quarters;
 }
 
 // How much of the room its control gives it a caption's text takes; above 1 it is cut off. An
@@ -64,7 +63,7 @@ DesignLayout::DesignLayout(QWidget *window)
     m_window->installEventFilter(this);
 
     // The keys work wherever the focus is, a cell included: a zoom key typed there is not text.
-    const auto zoomKeys = [this](QList<QKeySequence> keys, auto scaleFor) {
+    const auto zoomKeys = [this](const QList<QKeySequence> &keys, auto scaleFor) {
         auto *shortcut = new QShortcut(m_window);
         shortcut->setKeys(keys);
         connect(shortcut, &QShortcut::activated, this, [this, scaleFor] { zoomTo(scaleFor()); });
@@ -73,9 +72,9 @@ DesignLayout::DesignLayout(QWidget *window)
     // Ctrl+= is Ctrl+Plus without the Shift that many keyboards need for "+".
     if (const QKeySequence equals(Qt::CTRL | Qt::Key_Equal); !zoomIn.contains(equals))
         zoomIn << equals;
-    zoomKeys(zoomIn, [this] { return quarterStep(m_scale, 1); });
+    zoomKeys(zoomIn, [this] { return (std::floor(inQuarters(m_scale)) + 1) / 4; });
     zoomKeys(QKeySequence::keyBindings(QKeySequence::ZoomOut),
-             [this] { return quarterStep(m_scale, -1); });
+             [this] { return (std::ceil(inQuarters(m_scale)) - 1) / 4; });
     zoomKeys({QKeySequence(Qt::CTRL | Qt::Key_0)}, [] { return 1.0; });
 }
 
@@ -154,9 +153,10 @@ void DesignLayout::fitTo(QSize size)
 // meet or overlap at every scale: neighbouring cells keep one shared border, without gaps.
 QRect DesignLayout::pixels(const QRect &twips) const
 {
-    const auto at = [this](int twips) { return qRound(twips * m_scale / TwipsPerPixel); };
-    const QPoint topLeft(at(twips.left()), at(twips.top()));
-    const QPoint farEdges(at(twips.left() + twips.width()), at(twips.top() + twips.height()));
+    const auto toPixels = [this](int twips) { return qRound(twips * m_scale / TwipsPerPixel); };
+    const QPoint topLeft(toPixels(twips.left()), toPixels(twips.top()));
+    const QPoint farEdges(toPixels(twips.left() + twips.width()),
+                          toPixels(twips.top() + twips.height()));
     return {m_origin + topLeft, QSize(farEdges.x() - topLeft.x(), farEdges.y() - topLeft.y())};
 }
 

@@ -42,12 +42,12 @@ protected:
 private:
     struct Placed
     {
-        QWidget *control;
+        QWidget *control = nullptr;
         QRect twips;
     };
     struct Sized
     {
-        QWidget *control;
+        QWidget *control = nullptr;
         QFont font;
     };
 
