@@ -8,6 +8,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev fonts-dejavu-core
+    # the captions' font
+    fonts-liberation2
     # benchmarks: Google Benchmark, and the start-up probe's X client library
     libbenchmark-dev pkg-config libxcb1-dev
     # to build the Debian package, validate the desktop files and run the installed game

@@ -10,24 +10,16 @@
 #include "window/accessibility.h"
 #include "window/cell_edit.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 
-#include <algorithm>
 #include <array>
 
 namespace {
-
-// The layout is designed in twips; 15 twips make one logical pixel.
-QRect twips(int left, int top, int width, int height)
-{
-    constexpr int PerPixel = 15;
-    return {left / PerPixel, top / PerPixel, width / PerPixel, height / PerPixel};
-}
 
 // Cells 0 to 8 form the square in rows of three; cell 9 extends the bottom row to the right.
 QPoint cellPlace(int index)
@@ -35,11 +27,11 @@ QPoint cellPlace(int index)
     return index < 9 ? QPoint(index % 3, index / 3) : QPoint(3, 2);
 }
 
-// On a 600-twip pitch, 615 twips square: neighbours overlap by one pixel and share their borders.
-QRect cellGeometry(int index)
+// On a 600-twip pitch, 615 twips square: neighbours overlap and share their borders.
+QRect cellTwips(int index)
 {
     const QPoint place = cellPlace(index);
-    return twips(120 + 600 * place.x(), 720 + 600 * place.y(), 615, 615);
+    return {120 + 600 * place.x(), 720 + 600 * place.y(), 615, 615};
 }
 
 // The cell at that column and row of the board, or -1 where there is none.
@@ -60,11 +52,11 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 }
 
 template<typename Widget>
-Widget *place(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+Widget *place(DesignLayout &layout, const char *name, const QString &text, const QRect &twips)
 {
-    auto *widget = new Widget(text, parent);
+    auto *widget = new Widget(text, layout.window());
     widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
+    layout.place(widget, twips);
     return widget;
 }
 
@@ -79,13 +71,13 @@ void labelBox(QLabel *label, QLineEdit *box)
 
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
+    , m_layout(this)
     , m_dialogs(this)
     , m_game{GameState{}, *this, m_dialogs, m_random}
 {
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Form1"));
-    setFixedSize(326, 255);
     // Created in keyboard focus order: the cells, the buttons, the score boxes, the options.
     createBoard();
     createButtons();
@@ -93,37 +85,16 @@ Form1::Form1(QWidget *parent)
     createOptions();
     followColourScheme();
     fitFontToDesign();
+    m_layout.openForTextOf(QFontInfo(QApplication::font()).pixelSize());
 }
 
-// The controls were sized for an 8-point system font (11 pixels). Wider fonts would clip the
-// labels and options, so the window's font steps down to a pixel size at which every caption
-// fits. Pixel steps, because sizes between two whole pixels render alike.
+// Fonts are chosen so that the labels' and options' captions fit the room the design gives them.
 void Form1::fitFontToDesign()
 {
-    constexpr int DesignPixels = 11;
-    constexpr int SmallestPixels = 8;
-    const std::array<QWidget *, 6> captioned{findChild<QLabel *>(QStringLiteral("Label1")),
-                                             findChild<QLabel *>(QStringLiteral("Label2")),
-                                             findChild<QLabel *>(QStringLiteral("Label3")),
-                                             findChild<QLabel *>(QStringLiteral("Label4")),
-                                             m_option1,
-                                             m_option2};
-    const auto widestOverRoom = [&captioned] {
-        qreal widest = 0;
-        for (const QWidget *control : captioned)
-            widest = std::max(widest, qreal(control->sizeHint().width()) / control->width());
-        return widest;
-    };
-    // Captions grow about in proportion to the font: start from that estimate, so that only one
-    // or two sizes are tried, each a font load.
-    const int estimate = int(QFontInfo(font()).pixelSize() / widestOverRoom());
-    QFont designFont = font();
-    for (int pixels = std::clamp(estimate, SmallestPixels, DesignPixels);; --pixels) {
-        designFont.setPixelSize(pixels);
-        setFont(designFont);
-        if (widestOverRoom() <= 1 || pixels <= SmallestPixels)
-            return;
-    }
+    m_layout.fitFontToDesign({findChild<QLabel *>(QStringLiteral("Label1")),
+                              findChild<QLabel *>(QStringLiteral("Label2")),
+                              findChild<QLabel *>(QStringLiteral("Label3")),
+                              findChild<QLabel *>(QStringLiteral("Label4")), m_option1, m_option2});
 }
 
 void Form1::createBoard()
@@ -132,7 +103,7 @@ void Form1::createBoard()
         auto *cell = new CellEdit(this);
         cell->setObjectName(QStringLiteral("Text1_%1").arg(index));
         cell->setAccessibleName(QStringLiteral("Cell %1").arg(index));
-        cell->setGeometry(cellGeometry(index));
+        m_layout.place(cell, cellTwips(index));
         cell->setAlignment(Qt::AlignCenter);
         connect(cell, &CellEdit::clicked, this,
                 [this, index] { raise([index](Game &game) { Text1_Click(game, index); }); });
@@ -147,12 +118,12 @@ void Form1::createBoard()
 
 void Form1::createButtons()
 {
-    auto *playAgain = place<QPushButton>(this, "Command1", QStringLiteral("Play Again?"),
-                                         twips(360, 2760, 1935, 495));
-    auto *exit =
-        place<QPushButton>(this, "Command3", QStringLiteral("Exit"), twips(3960, 2760, 855, 615));
-    auto *resetAll = place<QPushButton>(this, "Command2", QStringLiteral("Reset all"),
-                                        twips(3480, 2040, 1335, 495));
+    auto *playAgain = place<QPushButton>(m_layout, "Command1", QStringLiteral("Play Again?"),
+                                         QRect(360, 2760, 1935, 495));
+    auto *exit = place<QPushButton>(m_layout, "Command3", QStringLiteral("Exit"),
+                                    QRect(3960, 2760, 855, 615));
+    auto *resetAll = place<QPushButton>(m_layout, "Command2", QStringLiteral("Reset all"),
+                                        QRect(3480, 2040, 1335, 495));
     // Return and Enter press a focused button, as Space does.
     for (QPushButton *button : {playAgain, exit, resetAll})
         button->setAutoDefault(true);
@@ -174,30 +145,34 @@ void Form1::createScoreBoxes()
         Box{ScoreBox::Text5, "Text5", "1", 1560}, Box{ScoreBox::Text3, "Text3", "0", 840},
         Box{ScoreBox::Text4, "Text4", "0", 1200}, Box{ScoreBox::Text2, "Text2", "0", 480}};
     for (const Box &box : Boxes) {
-        auto *edit = place<QLineEdit>(this, box.name, QLatin1String(box.text),
-                                      twips(4440, box.top, 375, 285));
+        auto *edit = place<QLineEdit>(m_layout, box.name, QLatin1String(box.text),
+                                      QRect(4440, box.top, 375, 285));
         // Scores are the game's to write.
         edit->setReadOnly(true);
         scoreBox(box.box) = edit;
     }
 
-    labelBox(place<QLabel>(this, "Label4", QStringLiteral("Game #"), twips(3720, 1560, 615, 255)),
-             scoreBox(ScoreBox::Text5));
-    labelBox(place<QLabel>(this, "Label1", QStringLiteral("Wins by X"), twips(3600, 480, 735, 255)),
-             scoreBox(ScoreBox::Text2));
-    labelBox(place<QLabel>(this, "Label2", QStringLiteral("Wins by O"), twips(3600, 840, 735, 255)),
-             scoreBox(ScoreBox::Text3));
     labelBox(
-        place<QLabel>(this, "Label3", QStringLiteral("Games Tied"), twips(3480, 1200, 855, 255)),
-        scoreBox(ScoreBox::Text4));
+        place<QLabel>(m_layout, "Label4", QStringLiteral("Game #"), QRect(3720, 1560, 615, 255)),
+        scoreBox(ScoreBox::Text5));
+    labelBox(
+        place<QLabel>(m_layout, "Label1", QStringLiteral("Wins by X"), QRect(3600, 480, 735, 255)),
+        scoreBox(ScoreBox::Text2));
+    labelBox(
+        place<QLabel>(m_layout, "Label2", QStringLiteral("Wins by O"), QRect(3600, 840, 735, 255)),
+        scoreBox(ScoreBox::Text3));
+    labelBox(place<QLabel>(m_layout, "Label3", QStringLiteral("Games Tied"),
+                           QRect(3480, 1200, 855, 255)),
+             scoreBox(ScoreBox::Text4));
 
-    m_title = place<QLabel>(this, "Label5", QStringLiteral("Gorvane"), twips(960, 0, 2295, 375));
+    m_title =
+        place<QLabel>(m_layout, "Label5", QStringLiteral("Gorvane"), QRect(960, 0, 2295, 375));
     QFont titleFont = font();
     titleFont.setFamily(QStringLiteral("MS Sans Serif"));
     titleFont.setStyleHint(QFont::SansSerif); // where that font is missing, any sans-serif
     titleFont.setPointSize(18);
     titleFont.setBold(true);
-    m_title->setFont(titleFont);
+    m_layout.keepFont(m_title, titleFont);
 }
 
 // The score boxes' backgrounds and the title's text are in the desktop's own colours, and follow
@@ -222,10 +197,10 @@ void Form1::changeEvent(QEvent *event)
 
 void Form1::createOptions()
 {
-    m_option1 = place<QRadioButton>(this, "Option1", QStringLiteral("Beginner"),
-                                    twips(960, 3480, 975, 255));
-    m_option2 = place<QRadioButton>(this, "Option2", QStringLiteral("Advanced"),
-                                    twips(2520, 3480, 1095, 255));
+    m_option1 = place<QRadioButton>(m_layout, "Option1", QStringLiteral("Beginner"),
+                                    QRect(960, 3480, 975, 255));
+    m_option2 = place<QRadioButton>(m_layout, "Option2", QStringLiteral("Advanced"),
+                                    QRect(2520, 3480, 1095, 255));
     m_option1->setChecked(true);
     connect(m_option1, &QRadioButton::clicked, this, [this] { raise(Option1_Click); });
     connect(m_option2, &QRadioButton::clicked, this, [this] { raise(Option2_Click); });

@@ -6,6 +6,7 @@
 #include "game/form_view.h"
 #include "game/game.h"
 #include "play/clock_random.h"
+#include "window/design_layout.h"
 #include "window/message_dialogs.h"
 
 #include <QWidget>
@@ -18,7 +19,8 @@ class QLineEdit;
 class QRadioButton;
 
 // The game's one window: the board of ten cells, the score boxes, the buttons and the strength
-// options, laid out at fixed positions. It owns the running game and raises its events.
+// options, laid out as designed at the scale the window's size gives. It owns the running game and
+// raises its events.
 class Form1 : public QWidget, public FormView
 {
     Q_OBJECT
@@ -59,6 +61,7 @@ private:
     QRadioButton *m_option1 = nullptr;
     QRadioButton *m_option2 = nullptr;
     QLabel *m_title = nullptr;
+    DesignLayout m_layout;
 
     MessageDialogs m_dialogs;
     ClockRandom m_random;
