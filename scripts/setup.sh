@@ -22,6 +22,8 @@ packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev f
     openbox weston qt6-wayland
     # the screen-reader test: a private session bus, the accessibility bus, its Python bindings
     dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi
+    # the test with the real screen reader, Orca, and the AT-SPI bindings it is written with
+    orca python3-pyatspi
     # static analysis, the formatting check, and fuzzing with libFuzzer, which comes with clang
     clang-tidy clang-format clang libclang-rt-14-dev)
 

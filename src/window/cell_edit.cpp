@@ -41,6 +41,10 @@ CellEdit::CellEdit(QWidget *parent)
     palette.setColor(QPalette::Base, toQColor(m_colour));
     setPalette(palette);
     describe();
+    // A line edit tells assistive tools of its caret when it first moves. Untold, the first focus
+    // would place it, and a screen reader would take that for reading within the cell, not for
+    // arriving at it: placed here, the first visit is told like every other.
+    setCursorPosition(0);
     // Typed text counts as a mark too, so the description follows every change of the text.
     connect(this, &QLineEdit::textChanged, this, &CellEdit::describe);
 }

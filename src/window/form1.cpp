@@ -73,6 +73,7 @@ Form1::Form1(QWidget *parent)
     : QWidget(parent)
     , m_layout(this)
     , m_dialogs(this)
+    , m_narrator(this, m_dialogs)
     , m_game{GameState{}, *this, m_dialogs, m_random}
 {
     installAccessibleInterfaces();
@@ -106,7 +107,7 @@ void Form1::createBoard()
         m_layout.place(cell, cellTwips(index));
         cell->setAlignment(Qt::AlignCenter);
         connect(cell, &CellEdit::clicked, this,
-                [this, index] { raise([index](Game &game) { Text1_Click(game, index); }); });
+                [this, index] { raise([index](Game &game) { Text1_Click(game, index); }, index); });
         connect(cell, &CellEdit::stepRequested, this, [this, index](int across, int down) {
             const int next = cellAt(cellPlace(index) + QPoint(across, down));
             if (next >= 0)
@@ -127,7 +128,10 @@ void Form1::createButtons()
     // Return and Enter press a focused button, as Space does.
     for (QPushButton *button : {playAgain, exit, resetAll})
         button->setAutoDefault(true);
-    connect(playAgain, &QPushButton::clicked, this, [this] { raise(Command1_Click); });
+    connect(playAgain, &QPushButton::clicked, this, [this] {
+        raise(Command1_Click);
+        focusFirstFreeCell();
+    });
     connect(exit, &QPushButton::clicked, this, [this] { raise(Command3_Click); });
     connect(resetAll, &QPushButton::clicked, this, [this] { raise(Command2_Click); });
 }
@@ -211,10 +215,22 @@ QLineEdit *&Form1::scoreBox(ScoreBox box)
     return m_scoreBoxes.at(static_cast<std::size_t>(box));
 }
 
-template<typename Handler>
-void Form1::raise(Handler handler)
+// The next game's first move is then one key away.
+void Form1::focusFirstFreeCell()
 {
+    auto *const free = std::find_if(m_cells.begin(), m_cells.end(), [](const CellEdit *cell) {
+        return cell->isEnabled() && cell->text().isEmpty();
+    });
+    if (free != m_cells.end())
+        (*free)->setFocus(Qt::OtherFocusReason);
+}
+
+template<typename Handler>
+void Form1::raise(Handler handler, int clickedCell)
+{
+    m_narrator.eventStarting(clickedCell);
     raiseEvent(m_dialogs, [this, &handler] { handler(m_game); });
+    m_narrator.eventEnded(m_game.state);
 }
 
 void Form1::load()
@@ -230,11 +246,13 @@ std::string Form1::cellText(int index) const
 void Form1::setCellText(int index, const std::string &text)
 {
     m_cells.at(index)->setText(QString::fromStdString(text));
+    m_narrator.cellWritten(index, text);
 }
 
 void Form1::setCellColour(int index, Colour colour)
 {
     m_cells.at(index)->setColour(colour);
+    m_narrator.cellColoured(index, colour);
 }
 
 void Form1::setCellEnabled(int index, bool enabled)

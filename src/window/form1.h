@@ -6,6 +6,7 @@
 #include "game/form_view.h"
 #include "game/game.h"
 #include "play/clock_random.h"
+#include "window/board_narrator.h"
 #include "window/design_layout.h"
 #include "window/message_dialogs.h"
 
@@ -53,8 +54,11 @@ private:
     void fitFontToDesign();
     QLineEdit *&scoreBox(ScoreBox box);
 
+    void focusFirstFreeCell();
+
+    // clickedCell: the cell whose click raises the event, -1 for any other event.
     template<typename Handler>
-    void raise(Handler handler);
+    void raise(Handler handler, int clickedCell = -1);
 
     std::array<CellEdit *, CellCount> m_cells{};
     std::array<QLineEdit *, 4> m_scoreBoxes{}; // in ScoreBox order
@@ -64,6 +68,7 @@ private:
     DesignLayout m_layout;
 
     MessageDialogs m_dialogs;
+    BoardNarrator m_narrator;
     ClockRandom m_random;
     Game m_game;
 };

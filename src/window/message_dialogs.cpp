@@ -78,9 +78,16 @@ MessageDialogs::MessageDialogs(QWidget *parent)
 {
 }
 
+void MessageDialogs::setMessageDescription(const QString &description)
+{
+    m_description = description;
+}
+
 void MessageDialogs::showMessage(const std::string &text)
 {
-    messageBox(QString::fromStdString(text), m_parent)->exec();
+    const auto box = messageBox(QString::fromStdString(text), m_parent);
+    box->setAccessibleDescription(m_description);
+    box->exec();
 }
 
 std::string MessageDialogs::askText(const std::string &prompt, const std::string &title,

@@ -22,10 +22,14 @@ class MessageDialogs : public Dialogs
 public:
     explicit MessageDialogs(QWidget *parent);
 
+    // Told to assistive tools with every message from now on, never shown; empty: nothing.
+    void setMessageDescription(const QString &description);
+
     void showMessage(const std::string &text) override;
     std::string askText(const std::string &prompt, const std::string &title,
                         const std::string &defaultAnswer) override;
 
 private:
     QPointer<QWidget> m_parent;
+    QString m_description;
 };
