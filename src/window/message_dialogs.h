@@ -25,7 +25,9 @@ public:
     void showMessage(const std::string &text) override;
     std::string askText(const std::string &prompt, const std::string &title,
                         const std::string &defaultAnswer) override;
+    [[nodiscard]] bool quitting() const override { return m_quitting; }
 
 private:
     QPointer<QWidget> m_parent;
+    bool m_quitting = false;
 };
