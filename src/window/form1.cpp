@@ -325,9 +325,11 @@ void Form1::endProgram()
     QCoreApplication::quit();
 }
 
-// Closing the window ends the program, also while one of its questions is open.
+// Closing the window ends the program, also while one of its questions is open. Qt closes the
+// window when the application quits, whoever asked: "Exit", a desktop's logout, SIGTERM.
 void Form1::closeEvent(QCloseEvent *event)
 {
+    m_dialogs.setQuitting();
     QWidget::closeEvent(event);
     endProgram();
 }

@@ -81,10 +81,6 @@ std::unique_ptr<QMessageBox> messageBox(const QString &text, QWidget *parent)
 MessageDialogs::MessageDialogs(QWidget *parent)
     : m_parent(parent)
 {
-    // Quitting ends every event loop, an open dialog's too; the program ends once the handler
-    // that opened it has run to its end.
-    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, parent,
-                     [this] { m_quitting = true; });
 }
 
 void MessageDialogs::showMessage(const std::string &text)

@@ -26,6 +26,8 @@ public:
     std::string askText(const std::string &prompt, const std::string &title,
                         const std::string &defaultAnswer) override;
     [[nodiscard]] bool quitting() const override { return m_quitting; }
+    // The program is ending: Qt closes the open dialogs and returns from later ones at once.
+    void setQuitting() { m_quitting = true; }
 
 private:
     QPointer<QWidget> m_parent;
