@@ -250,17 +250,22 @@ void DesktopTest::pressesWaitForTheDialog()
     }
     QTimer::singleShot(0, this, [this] {
         for (const char *button : {"Command1", "Command2", "Command3"})
-            accessible(child(QLatin1String(button)))->actionInterface()->doAction(
-                QAccessibleActionInterface::pressAction());
-        accessible(child(QStringLiteral("Option2")))->actionInterface()->doAction(
-            QAccessibleActionInterface::toggleAction());
+            accessible(child(QLatin1String(button)))
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
+        accessible(child(QStringLiteral("Option2")))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
         QTest::qWait(300); // Qt's press clicks a button a tenth of a second later
-        qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->button(QMessageBox::Ok)->click();
+        qobject_cast<QMessageBox *>(QApplication::activeModalWidget())
+            ->button(QMessageBox::Ok)
+            ->click();
     });
     QTest::keyClicks(cell(0), QStringLiteral("Z"));
     QTest::mouseClick(cell(0), Qt::LeftButton); // refused, with a message
     QCOMPARE(qobject_cast<QLineEdit *>(cell(0))->text(), QStringLiteral("Z"));
-    QCOMPARE(qobject_cast<QLineEdit *>(child(QStringLiteral("Text5")))->text(), QStringLiteral("1"));
+    QCOMPARE(qobject_cast<QLineEdit *>(child(QStringLiteral("Text5")))->text(),
+             QStringLiteral("1"));
     QVERIFY(qobject_cast<QRadioButton *>(child(QStringLiteral("Option1")))->isChecked());
     QVERIFY(m_window->isVisible());
 }
@@ -281,8 +286,8 @@ void DesktopTest::textQueriesEnd_data()
     QTest::newRow("words of typed text") << "ab cd" << 3 << word << QStringList{" ", "cd", ""};
     QTest::newRow("line at its end")
         << "ab cd" << 5 << int(QAccessible::LineBoundary) << QStringList{"", "ab cd", ""};
-    QTest::newRow("empty cell")
-        << "" << 0 << int(QAccessible::SentenceBoundary) << QStringList{"", "", ""};
+    QTest::newRow("empty cell") << "" << 0 << int(QAccessible::SentenceBoundary)
+                                << QStringList{"", "", ""};
 }
 
 // A screen reader asks a cell for text around any offset, the caret's at the end included; each
@@ -302,7 +307,8 @@ void DesktopTest::textQueriesEnd()
     int end = 0;
     QStringList answers;
     for (const auto query : queries)
-        answers << (cellText->*query)(offset, QAccessible::TextBoundaryType(boundary), &start, &end);
+        answers << (cellText->*query)(offset, QAccessible::TextBoundaryType(boundary), &start,
+                                      &end);
     QCOMPARE(answers, beforeAtAfter);
     for (int type = QAccessible::CharBoundary; type <= QAccessible::NoBoundary; ++type) {
         for (int at = -1; at <= text.size() + 1; ++at) {
