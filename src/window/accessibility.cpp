@@ -104,7 +104,7 @@ protected:
     [[nodiscard]] QLineEdit *edit() const { return qobject_cast<QLineEdit *>(widget()); }
 
 private:
-    // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): Qt's offsets come as a pair
+    // NOLINTBEGIN(bugprone-easily-swappable-parameters): Qt's offsets come as a pair
     QString piece(int offset, QAccessible::TextBoundaryType boundary, Around where,
                   int *startOffset, int *endOffset) const
     {
@@ -113,6 +113,7 @@ private:
         *endOffset = piece.end;
         return piece.text;
     }
+    // NOLINTEND(bugprone-easily-swappable-parameters)
 };
 
 // The answer's box of an input box: read as the others are, and written by replacing text.

@@ -12,7 +12,7 @@ bool InputFilter::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
-        const auto *key = static_cast<QKeyEvent *>(event);
+        const auto *key = dynamic_cast<QKeyEvent *>(event);
         const bool acts = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter
             || key->key() == Qt::Key_Space;
         if (acts && key->isAutoRepeat())

@@ -237,6 +237,8 @@ class Model:
         if self.moves == 10:
             self.counts["tie"] += 1
             self.boxes[2] = f" {self.counts['tie']}"
+            # Recording the end of a tied game writes the last mover's wins too.
+            self.boxes[0 if mark == "X" else 1] = f" {self.counts[mark]}"
             self.locked, self.moves = True, 0
             return ["The game is a tie."]
         return []
@@ -279,8 +281,13 @@ class Abuser(ScreenReader):
 
     def settle(self, messages):
         """Waits until a dialog opens or the window shows the model; checks a message's text."""
-        box = self.wait_for("the window to follow the moves", lambda: self.dialog() or (
-            self.view() == self.model.view() and "idle"))
+        opens, self.opens = self.opens, False
+        try:
+            box = self.wait_for("the window to follow the moves", lambda: self.dialog() or (
+                not opens and self.view() == self.model.view() and "idle"))
+        except Failure as failure:
+            raise Failure(f"{failure}: {self.view()}, expected {self.model.view()}, after "
+                          f"{self.done[-8:]}") from failure
         if box == "idle" or box.get_role() != Atspi.Role.ALERT:
             return
         text = " ".join(n.get_name() for n in descendants(box)
@@ -294,18 +301,25 @@ class Abuser(ScreenReader):
         box = self.dialog()
         if kind < 0.4 and node in self.cells + self.buttons:
             if box is None and node in self.cells:
-                self.messages = self.model.press(self.cells.index(node)) + self.refusals
+                self.messages = self.model.press(self.cells.index(node))
+                self.opens = bool(self.messages) and "Press" in actions(node)
+                self.messages += self.refusals
             elif box is None and node.get_name() == "Play Again?":
                 self.model.play_again()
-                self.messages = self.refusals
+                self.messages, self.opens = self.refusals, True
             elif box is None and node.get_name() == "Reset all":
                 self.model.reset_all()
             elif box is None:
                 return  # "Exit" ends the run when no dialog holds it back
+            self.done.append(f"press {node.get_name()}{' in a dialog' if box else ''}")
             self.call("a press", press_if_offered, node)
+            if node in self.buttons:
+                time.sleep(0.15)  # Qt's press action clicks a button a tenth of a second later
         elif kind < 0.5 and box is not None:
             buttons = [n for n in descendants(box) if n.get_role() == Atspi.Role.PUSH_BUTTON]
             field = next((n for n in descendants(box) if "EditableText" in n.get_interfaces()), None)
+            if not buttons:
+                return  # closing
             button = rng.choice(buttons)
             if field is not None:
                 self.call("an answer", Atspi.EditableText.set_text_contents, field,
@@ -315,7 +329,9 @@ class Abuser(ScreenReader):
                 answer = answer.upper() if box.get_name() == "gorvane" else answer
                 if button.get_name() == "OK" and answer in ("X", "O"):
                     self.model.mark = answer
+            self.done.append(f"{button.get_name()} in {box.get_name()}")
             self.call("a dialog's button", press_if_offered, button)
+            self.wait_for("the dialog to close", lambda: box not in children(self.app))
         elif kind < 0.55:
             self.call("a focus", Atspi.Component.grab_focus, node)
         elif kind < 0.6:
@@ -358,7 +374,7 @@ class Abuser(ScreenReader):
         self.boxes = [find(window, name, Atspi.Role.TEXT) for name in BOXES]
         self.buttons = [find(window, n, Atspi.Role.PUSH_BUTTON)
                         for n in ("Play Again?", "Reset all", "Exit")]
-        self.model, self.messages = Model("X"), []
+        self.model, self.messages, self.opens, self.done = Model("X"), [], False, []
         self.refusals = ["sorry, your choices are X or O"]
         rng = random.Random(int(os.environ.get("GORVANE_ABUSE_SEED", "20")))
         started = time.monotonic()
