@@ -34,7 +34,7 @@ void askFirstMover(Game &game, const FirstMoverWording &wording)
 {
     std::string &mark = game.state.CurrentMark;
     mark = upperCased(game.dialogs.askText(Prompt, Title, DefaultAnswer));
-    while (!isMark(mark)) {
+    while (!isMark(mark) && !game.dialogs.quitting()) {
         game.dialogs.showMessage(wording.refusal);
         mark = game.dialogs.askText(wording.reaskPrompt, wording.reaskTitle, DefaultAnswer);
     }

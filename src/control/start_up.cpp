@@ -14,7 +14,7 @@ void Form_Load(Game &game)
 
     std::string &players = game.state.PlayerCount;
     players = game.dialogs.askText("Select number of players.", "Player Number", "1");
-    while (players != "2" && players != "1") {
+    while (players != "2" && players != "1" && !game.dialogs.quitting()) {
         game.dialogs.showMessage("Sorry, must be 1 or 2.");
         players = game.dialogs.askText("Number or players?", "Player Number", "1");
     }

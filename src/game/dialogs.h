@@ -18,4 +18,8 @@ public:
     // closing the box gives "".
     virtual std::string askText(const std::string &prompt, const std::string &title,
                                 const std::string &defaultAnswer) = 0;
+
+    // Whether the program has been asked to end: every dialog then returns at once, as if
+    // cancelled, so a refused answer is not asked again.
+    [[nodiscard]] virtual bool quitting() const = 0;
 };

@@ -4,6 +4,7 @@
 #include "window/accessibility.h"
 
 #include "window/cell_edit.h"
+#include "window/text_pieces.h"
 
 #include <QAccessibleWidget>
 
@@ -62,7 +63,26 @@ public:
     void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
     [[nodiscard]] QString text(int startOffset, int endOffset) const override
     {
+        if (startOffset < 0 || startOffset > endOffset)
+            return {};
         return edit()->text().mid(startOffset, endOffset - startOffset);
+    }
+    // Qt's own answers loop for ever at the end of a text, where the caret usually stands when a
+    // screen reader asks for the word under it.
+    [[nodiscard]] QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary,
+                                           int *startOffset, int *endOffset) const override
+    {
+        return piece(offset, boundary, Around::Before, startOffset, endOffset);
+    }
+    [[nodiscard]] QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary,
+                                       int *startOffset, int *endOffset) const override
+    {
+        return piece(offset, boundary, Around::At, startOffset, endOffset);
+    }
+    [[nodiscard]] QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary,
+                                          int *startOffset, int *endOffset) const override
+    {
+        return piece(offset, boundary, Around::After, startOffset, endOffset);
     }
     [[nodiscard]] int characterCount() const override { return int(edit()->text().size()); }
     // A box holds a mark or a short number: the box's own rectangle is close enough.
@@ -81,8 +101,45 @@ public:
         return {};
     }
 
-private:
+protected:
     [[nodiscard]] QLineEdit *edit() const { return qobject_cast<QLineEdit *>(widget()); }
+
+private:
+    // NOLINTBEGIN(bugprone-easily-swappable-parameters): Qt's offsets come as a pair
+    QString piece(int offset, QAccessible::TextBoundaryType boundary, Around where,
+                  int *startOffset, int *endOffset) const
+    {
+        const TextPiece piece = textPiece(edit()->text(), offset, boundary, where);
+        *startOffset = piece.start;
+        *endOffset = piece.end;
+        return piece.text;
+    }
+    // NOLINTEND(bugprone-easily-swappable-parameters)
+};
+
+// The answer's box of an input box: read as the others are, and written by replacing text.
+class WritableLineEdit : public ReadableLineEdit, public QAccessibleEditableTextInterface
+{
+public:
+    using ReadableLineEdit::ReadableLineEdit;
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return ReadableLineEdit::interface_cast(type);
+    }
+    void deleteText(int startOffset, int endOffset) override
+    {
+        replaceText(startOffset, endOffset, QString());
+    }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
+    void replaceText(int startOffset, int endOffset, const QString &text) override
+    {
+        QString content = edit()->text();
+        if (0 <= startOffset && startOffset <= endOffset && endOffset <= content.size())
+            edit()->setText(content.replace(startOffset, endOffset - startOffset, text));
+    }
 };
 
 // A cell can also be pressed, as a screen reader's user presses a button.
@@ -126,9 +183,11 @@ QAccessibleInterface *gameInterface(const QString &className, QObject *object)
     if (className == QLatin1String("Form1"))
         return new QAccessibleWidget(qobject_cast<QWidget *>(object), QAccessible::Window);
     auto *edit = qobject_cast<QLineEdit *>(object);
-    if (className == QLatin1String("QLineEdit") && edit->isReadOnly())
+    if (className != QLatin1String("QLineEdit"))
+        return nullptr;
+    if (edit->isReadOnly())
         return new ReadableLineEdit(edit);
-    return nullptr;
+    return new WritableLineEdit(edit);
 }
 
 } // namespace

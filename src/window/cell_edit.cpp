@@ -66,6 +66,11 @@ void CellEdit::describe()
     setAccessibleDescription(description);
 }
 
+void CellEdit::forgetLastPress()
+{
+    lastPressedCell() = nullptr;
+}
+
 void CellEdit::click()
 {
     // While a modal dialog is open the board takes no mouse or keys, and no press either: a

@@ -22,6 +22,9 @@ public:
     // stays legible on each of them, whatever the desktop's colour scheme.
     void setColour(Colour colour);
 
+    // A press elsewhere: the next press on a cell is a press of its own, however soon it follows.
+    static void forgetLastPress();
+
     // Raises the click, unless the cell has been locked or a modal dialog has opened meanwhile.
     Q_INVOKABLE void click();
 

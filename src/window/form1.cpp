@@ -9,8 +9,10 @@
 #include "play/cell_click.h"
 #include "window/accessibility.h"
 #include "window/cell_edit.h"
+#include "window/input_filter.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -44,10 +46,13 @@ int cellAt(QPoint place)
     return -1;
 }
 
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+// Each colour group from its own group of the scheme: an inactive window has colours of its own.
+void setColour(QWidget *widget, QPalette::ColorRole role, const QPalette &scheme,
+               QPalette::ColorRole schemeRole)
 {
     QPalette palette = widget->palette();
-    palette.setColor(role, colour);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, role, scheme.color(group, schemeRole));
     widget->setPalette(palette);
 }
 
@@ -77,6 +82,7 @@ Form1::Form1(QWidget *parent)
     , m_game{GameState{}, *this, m_dialogs, m_random}
 {
     installAccessibleInterfaces();
+    QCoreApplication::instance()->installEventFilter(new InputFilter(this));
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Form1"));
     // Created in keyboard focus order: the cells, the buttons, the score boxes, the options.
@@ -187,9 +193,9 @@ void Form1::followColourScheme()
          {ScoreBox::Text2, ScoreBox::Text3, ScoreBox::Text4, ScoreBox::Text5}) {
         // The menu colour for "Wins by X", scroll-bar grey for the others.
         const auto role = box == ScoreBox::Text2 ? QPalette::Window : QPalette::Midlight;
-        setColour(scoreBox(box), QPalette::Base, palette().color(role));
+        setColour(scoreBox(box), QPalette::Base, palette(), role);
     }
-    setColour(m_title, QPalette::WindowText, palette().color(QPalette::Highlight));
+    setColour(m_title, QPalette::WindowText, palette(), QPalette::Highlight);
 }
 
 void Form1::changeEvent(QEvent *event)
@@ -206,8 +212,25 @@ void Form1::createOptions()
     m_option2 = place<QRadioButton>(m_layout, "Option2", QStringLiteral("Advanced"),
                                     QRect(2520, 3480, 1095, 255));
     m_option1->setChecked(true);
-    connect(m_option1, &QRadioButton::clicked, this, [this] { raise(Option1_Click); });
-    connect(m_option2, &QRadioButton::clicked, this, [this] { raise(Option2_Click); });
+    // Whatever checks an option raises its click: the mouse, the keys, an assistive tool's toggle.
+    // A check made while a dialog is open is dropped, and the options show the level again.
+    connect(m_option1, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) {
+            raise(Option1_Click);
+            showLevel();
+        }
+    });
+    connect(m_option2, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) {
+            raise(Option2_Click);
+            showLevel();
+        }
+    });
+}
+
+void Form1::showLevel()
+{
+    (m_game.state.Level == Strength::Advanced ? m_option2 : m_option1)->setChecked(true);
 }
 
 QLineEdit *&Form1::scoreBox(ScoreBox box)
@@ -228,6 +251,10 @@ void Form1::focusFirstFreeCell()
 template<typename Handler>
 void Form1::raise(Handler handler, int clickedCell)
 {
+    // A handler runs to its end, its dialogs included, before the next one. A dialog blocks the
+    // mouse and the keys but not an assistive tool's actions: a press made meanwhile is dropped.
+    if (QApplication::activeModalWidget() != nullptr)
+        return;
     m_narrator.eventStarting(clickedCell);
     raiseEvent(m_dialogs, [this, &handler] { handler(m_game); });
     m_narrator.eventEnded(m_game.state);
@@ -289,4 +316,13 @@ void Form1::show()
 void Form1::endProgram()
 {
     QCoreApplication::quit();
+}
+
+// Closing the window ends the program, also while one of its questions is open. Qt closes the
+// window when the application quits, whoever asked: "Exit", a desktop's logout, SIGTERM.
+void Form1::closeEvent(QCloseEvent *event)
+{
+    m_dialogs.setQuitting();
+    QWidget::closeEvent(event);
+    endProgram();
 }

@@ -44,6 +44,7 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createBoard();
@@ -51,6 +52,7 @@ private:
     void createScoreBoxes();
     void createOptions();
     void followColourScheme();
+    void showLevel();
     void fitFontToDesign();
     QLineEdit *&scoreBox(ScoreBox box);
 

@@ -3,14 +3,19 @@
 
 #include "window/application_identity.h"
 #include "window/form1.h"
+#include "window/termination_signal.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     setApplicationIdentity();
     Form1 window;
-    window.load();
+    quitOnTerminationSignal();
+    // Loaded from the event loop: Qt ignores a request to quit made before the loop runs, and
+    // one may come while start-up's questions are open.
+    QTimer::singleShot(0, &window, &Form1::load);
     return QApplication::exec();
 }

@@ -12,6 +12,8 @@
 #include <QShowEvent>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace {
 
 // Opens centred over the window, the first dialog at start-up too. Qt centres a dialog itself, but
@@ -35,9 +37,12 @@ protected:
         placed.moveCenter(window->geometry().center());
         // On screen even when the window is not.
         const QRect screen = window->screen()->availableGeometry();
+        // On a screen smaller than the dialog, its top left corner, where its title is, stays on.
         placed.moveTo(
-            qBound(screen.left(), placed.left(), screen.x() + screen.width() - placed.width()),
-            qBound(screen.top(), placed.top(), screen.y() + screen.height() - placed.height()));
+            std::max(screen.left(),
+                     std::min(placed.left(), screen.x() + screen.width() - placed.width())),
+            std::max(screen.top(),
+                     std::min(placed.top(), screen.y() + screen.height() - placed.height())));
         this->setGeometry(placed);
     }
 };

@@ -28,8 +28,12 @@ public:
     void showMessage(const std::string &text) override;
     std::string askText(const std::string &prompt, const std::string &title,
                         const std::string &defaultAnswer) override;
+    [[nodiscard]] bool quitting() const override { return m_quitting; }
+    // The program is ending: Qt closes the open dialogs and returns from later ones at once.
+    void setQuitting() { m_quitting = true; }
 
 private:
     QPointer<QWidget> m_parent;
     QString m_description;
+    bool m_quitting = false;
 };

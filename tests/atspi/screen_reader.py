@@ -7,10 +7,14 @@ Runs on a private session bus (dbus-run-session) and X server. Turns the bus's s
 on, as Orca does, starts the game, and from then on works only through AT-SPI: answers the
 start-up input boxes through their text fields and "OK" buttons, plays a two-player game to a win
 with the cells' "Press" actions, reads the message boxes and the cells' descriptions, tries to
-overwrite a score box, and ends the game with "Exit". Every wait is bounded.
+overwrite a score box, and ends the game with "Exit". Every wait is bounded. Then abuses a second
+run with thousands of random actions on every object of the window and its dialogs, checking it
+against a model of the game, and ends a third run with SIGTERM while its first question is open.
 Usage: screen_reader.py GORVANE
 """
 import os
+import random
+import signal
 import subprocess
 import sys
 import tempfile
@@ -23,8 +27,14 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, Gio, GLib  # noqa: E402
 
 STEP_SECONDS = 10
+ABUSE_ACTIONS = int(os.environ.get("GORVANE_ABUSE_ACTIONS", "2500"))
+LINES = [(0, 1, 2), (3, 4, 5), (6, 7, 8), (7, 8, 9), (0, 3, 6), (1, 4, 7), (2, 5, 8), (0, 4, 8),
+         (2, 4, 6), (1, 5, 9)]
+BOXES = ["Wins by X", "Wins by O", "Games Tied", "Game #"]
 # Deprecated in favour of atspi_action_get_name, which the Python bindings do not offer.
 warnings.filterwarnings("ignore", "Atspi.Action.get_action_name is deprecated")
+# Deprecated for get_string_at_offset, but what Orca and other tools still ask.
+warnings.filterwarnings("ignore", "Atspi.Text.get_text_.*_offset is deprecated")
 
 
 class Failure(Exception):
@@ -85,6 +95,12 @@ def press(node):
     if "Press" not in actions(node):
         raise Failure(f'"{node.get_name()}" offers no "Press" action, only {actions(node)}')
     Atspi.Action.do_action(node, actions(node).index("Press"))
+
+
+def press_if_offered(node):
+    """A locked cell offers no "Press"; the abuse tries anyway, and nothing may happen."""
+    if "Press" in actions(node):
+        press(node)
 
 
 class ScreenReader:
@@ -197,18 +213,219 @@ class ScreenReader:
         expect(status == 0, f"the game ended with status {status}")
 
 
+class Model:
+    """The two-player game as the moves made should leave it: marks, lines, scores, locks."""
+
+    def __init__(self, first):
+        self.cells, self.mark, self.moves, self.locked = [""] * 10, first, 0, False
+        self.counts, self.boxes = {"X": 0, "O": 0, "tie": 0}, ["0", "0", "0", "1"]
+        self.game = 1
+
+    def press(self, cell):
+        """Plays a cell; returns the start of each message this click may show."""
+        if self.locked:
+            return []
+        if self.cells[cell]:
+            return ["Sorry, already selected."]
+        self.cells[cell], self.moves = self.mark, self.moves + 1
+        mark, self.mark = self.mark, "O" if self.mark == "X" else "X"
+        if any(all(self.cells[c] == mark for c in line) for line in LINES):
+            self.counts[mark] += 1
+            self.boxes[0 if mark == "X" else 1] = f" {self.counts[mark]}"
+            self.locked, self.moves = True, 0
+            return [f"{mark} has won by"]
+        if self.moves == 10:
+            self.counts["tie"] += 1
+            self.boxes[2] = f" {self.counts['tie']}"
+            # Recording the end of a tied game writes the last mover's wins too.
+            self.boxes[0 if mark == "X" else 1] = f" {self.counts[mark]}"
+            self.locked, self.moves = True, 0
+            return ["The game is a tie."]
+        return []
+
+    def play_again(self):
+        self.cells, self.moves, self.locked, self.game = [""] * 10, 0, False, self.game + 1
+        self.boxes[3] = str(self.game)
+
+    def reset_all(self):
+        self.cells, self.boxes = [""] * 10, ["0"] * 4
+
+    def view(self):
+        won = {c for line in LINES for c in line
+               if self.cells[line[0]] and all(self.cells[c] == self.cells[line[0]] for c in line)}
+        return ([(mark or "empty") + (", winning line" if i in won else "")
+                 for i, mark in enumerate(self.cells)], self.boxes)
+
+
+class Abuser(ScreenReader):
+    """Random actions on every object, each call answered within a second."""
+
+    def call(self, what, function, *args):
+        started = time.monotonic()
+        try:
+            return function(*args)
+        except GLib.Error as error:
+            if "imeout" in str(error) or "NoReply" in str(error):
+                raise Failure(f"no answer to {what}: {error}") from error
+            return None  # an object that closed meanwhile, or a refused write
+        finally:
+            if time.monotonic() - started > 1:
+                raise Failure(f"{what} took {time.monotonic() - started:.1f} s")
+
+    def dialog(self):
+        return self.open_window([Atspi.Role.DIALOG, Atspi.Role.ALERT])
+
+    def view(self):
+        return ([self.call("a description", c.get_description) for c in self.cells],
+                [self.call("a score", Atspi.Text.get_text, b, 0, -1) for b in self.boxes])
+
+    def settle(self, messages):
+        """Waits until a dialog opens or the window shows the model; checks a message's text."""
+        opens, self.opens = self.opens, False
+        try:
+            box = self.wait_for("the window to follow the moves", lambda: self.dialog() or (
+                not opens and self.view() == self.model.view() and "idle"))
+        except Failure as failure:
+            raise Failure(f"{failure}: {self.view()}, expected {self.model.view()}, after "
+                          f"{self.done[-8:]}") from failure
+        if box == "idle" or box.get_role() != Atspi.Role.ALERT:
+            return
+        text = " ".join(n.get_name() for n in descendants(box)
+                        if n.get_role() == Atspi.Role.LABEL and n.get_name())
+        if not any(text.startswith(m) for m in messages):
+            raise Failure(f'an unexpected message "{text}", expected {messages}')
+
+    def act(self, rng, nodes):
+        node = rng.choice(nodes)
+        kind = rng.random()
+        box = self.dialog()
+        if kind < 0.4 and node in self.cells + self.buttons:
+            if box is None and node in self.cells:
+                self.messages = self.model.press(self.cells.index(node))
+                self.opens = bool(self.messages) and "Press" in actions(node)
+                self.messages += self.refusals
+            elif box is None and node.get_name() == "Play Again?":
+                self.model.play_again()
+                self.messages, self.opens = self.refusals, True
+            elif box is None and node.get_name() == "Reset all":
+                self.model.reset_all()
+            elif box is None:
+                return  # "Exit" ends the run when no dialog holds it back
+            self.done.append(f"press {node.get_name()}{' in a dialog' if box else ''}")
+            self.call("a press", press_if_offered, node)
+            if node in self.buttons:
+                time.sleep(0.15)  # Qt's press action clicks a button a tenth of a second later
+        elif kind < 0.5 and box is not None:
+            buttons = [n for n in descendants(box) if n.get_role() == Atspi.Role.PUSH_BUTTON]
+            field = next((n for n in descendants(box) if "EditableText" in n.get_interfaces()), None)
+            if not buttons:
+                return  # closing
+            button = rng.choice(buttons)
+            if field is not None:
+                self.call("an answer", Atspi.EditableText.set_text_contents, field,
+                          rng.choice(["X", "O", "x", "", "q"]))
+                answer = self.call("the answer", Atspi.Text.get_text, field, 0, -1)
+                # Only the first ask, titled, upper-cases the answer.
+                answer = answer.upper() if box.get_name() == "gorvane" else answer
+                if button.get_name() == "OK" and answer in ("X", "O"):
+                    self.model.mark = answer
+            self.done.append(f"{button.get_name()} in {box.get_name()}")
+            self.call("a dialog's button", press_if_offered, button)
+            self.wait_for("the dialog to close", lambda: box not in children(self.app))
+        elif kind < 0.55:
+            self.call("a focus", Atspi.Component.grab_focus, node)
+        elif kind < 0.6:
+            self.call("a write", Atspi.EditableText.set_text_contents, node, rng.choice(["9", ""]))
+        else:
+            self.query(rng, node)
+        self.settle(self.messages)
+
+    def query(self, rng, node):
+        if "Text" not in node.get_interfaces():
+            return
+        text = self.call("a text", Atspi.Text.get_text, node, 0, -1) or ""
+        offset = rng.randint(-1, len(text) + 1)
+        start, end = rng.randint(-1, len(text) + 1), rng.randint(-1, len(text) + 1)
+        if start > end >= 0:
+            got = self.call("a reversed range", Atspi.Text.get_text, node, start, end)
+            if got:
+                raise Failure(f'text from {start} to {end} of "{text}" is "{got}"')
+        function = rng.choice([Atspi.Text.get_text_at_offset, Atspi.Text.get_text_before_offset,
+                               Atspi.Text.get_text_after_offset])
+        piece = self.call("a text query", function, node, offset,
+                          Atspi.TextBoundaryType(rng.randint(0, 6)))
+        if piece is not None and piece.start_offset >= 0 and piece.content != \
+                text[piece.start_offset:piece.end_offset]:
+            raise Failure(f'"{piece.content}" is not "{text}" from {piece.start_offset} to '
+                          f"{piece.end_offset}")
+        self.call("a word", Atspi.Text.get_string_at_offset, node, offset,
+                  Atspi.TextGranularity(rng.randint(0, 4)))
+
+    def run(self):
+        self.app = self.wait_for("the game on the accessibility bus", lambda: next(
+            (app for app in children(Atspi.get_desktop(0))
+             if app.get_process_id() == self.game.pid), None))
+        self.app.set_cache_mask(Atspi.Cache.NONE)
+        self.answer("Player Number", "2")
+        self.answer("gorvane", "X")
+        window = self.wait_for("the game window", lambda: next(
+            (w for w in children(self.app) if w.get_name() == "Gorvane" and showing(w)), None))
+        self.cells = [find(window, f"Cell {i}") for i in range(10)]
+        self.boxes = [find(window, name, Atspi.Role.TEXT) for name in BOXES]
+        self.buttons = [find(window, n, Atspi.Role.PUSH_BUTTON)
+                        for n in ("Play Again?", "Reset all", "Exit")]
+        self.model, self.messages, self.opens, self.done = Model("X"), [], False, []
+        self.refusals = ["sorry, your choices are X or O"]
+        rng = random.Random(int(os.environ.get("GORVANE_ABUSE_SEED", "20")))
+        started = time.monotonic()
+        for _ in range(ABUSE_ACTIONS):
+            try:
+                box = self.dialog()
+                nodes = list(descendants(window)) + (list(descendants(box)) if box else [])
+                self.act(rng, nodes)
+            except GLib.Error as error:  # a dialog closed while being looked at
+                if "imeout" in str(error) or "NoReply" in str(error):
+                    raise Failure(f"no answer: {error}") from error
+        step(f"abuse: {ABUSE_ACTIONS} random actions in {time.monotonic() - started:.0f} s")
+        expect(self.game.poll() is None, "the game survived every action")
+
+
+def quit_at_question(gorvane):
+    """SIGTERM while the first question is open ends the game at once, with status 0."""
+    game = subprocess.Popen([gorvane], env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
+    try:
+        reader = ScreenReader(game)
+        reader.app = reader.wait_for("the game on the accessibility bus", lambda: next(
+            (app for app in children(Atspi.get_desktop(0)) if app.get_process_id() == game.pid),
+            None))
+        reader.wait_for("the first question", lambda: reader.open_window([Atspi.Role.DIALOG]))
+        started = time.monotonic()
+        game.send_signal(signal.SIGTERM)
+        status = game.wait(STEP_SECONDS)
+        step(f"SIGTERM at the first question ended the game in {time.monotonic() - started:.2f} s")
+        expect(status == 0, f"the game ended with status {status}")
+    finally:
+        if game.poll() is None:
+            game.kill()
+            game.wait()
+
+
 def main(gorvane):
     announce_screen_reader()
     log = tempfile.TemporaryFile()
     game = subprocess.Popen([gorvane], stderr=log, env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
+    abused = subprocess.Popen([gorvane], env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
     try:
         ScreenReader(game).run()
+        Abuser(abused).run()
+        quit_at_question(gorvane)
     except (Failure, subprocess.TimeoutExpired) as error:
         expect(False, str(error))
     finally:
-        if game.poll() is None:
-            game.kill()
-        game.wait()
+        for started in (game, abused):
+            if started.poll() is None:
+                started.kill()
+            started.wait()
         log.seek(0)
         sys.stderr.write(log.read().decode(errors="replace"))
     if problems:

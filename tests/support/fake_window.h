@@ -63,6 +63,7 @@ public:
     void showMessage(const std::string &text) override;
     std::string askText(const std::string &prompt, const std::string &title,
                         const std::string &defaultAnswer) override;
+    bool quitting() const override { return false; } // a test ends by running out of events
 
     void reseedFromClock() override { ++reseeds; }
     float draw() override;

@@ -9,6 +9,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 namespace {
@@ -57,6 +60,9 @@ private slots:
     void windowIsAWindow();
     void cellsArePressed();
     void scoreBoxesCannotBeWritten();
+    void pressesWaitForTheDialog();
+    void textQueriesEnd_data();
+    void textQueriesEnd();
 };
 
 void DesktopTest::init()
@@ -232,6 +238,88 @@ void DesktopTest::scoreBoxesCannotBeWritten()
     QCOMPARE(box->text(), QStringLiteral("0"));
     QCOMPARE(interface->text(QAccessible::Value), QStringLiteral("0"));
     QCOMPARE(interface->textInterface()->text(0, 1), QStringLiteral("0"));
+}
+
+// Qt's own press and toggle actions reach the buttons and options while a dialog is open; they
+// are dropped there, as the cells' presses are.
+void DesktopTest::pressesWaitForTheDialog()
+{
+    {
+        DialogAnswerer answerer({"1", "X"});
+        m_window->load();
+    }
+    QTimer::singleShot(0, this, [this] {
+        for (const char *button : {"Command1", "Command2", "Command3"})
+            accessible(child(QLatin1String(button)))
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
+        accessible(child(QStringLiteral("Option2")))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
+        QTest::qWait(300); // Qt's press clicks a button a tenth of a second later
+        qobject_cast<QMessageBox *>(QApplication::activeModalWidget())
+            ->button(QMessageBox::Ok)
+            ->click();
+    });
+    QTest::keyClicks(cell(0), QStringLiteral("Z"));
+    QTest::mouseClick(cell(0), Qt::LeftButton); // refused, with a message
+    QCOMPARE(qobject_cast<QLineEdit *>(cell(0))->text(), QStringLiteral("Z"));
+    QCOMPARE(qobject_cast<QLineEdit *>(child(QStringLiteral("Text5")))->text(),
+             QStringLiteral("1"));
+    QVERIFY(qobject_cast<QRadioButton *>(child(QStringLiteral("Option1")))->isChecked());
+    QVERIFY(m_window->isVisible());
+}
+
+void DesktopTest::textQueriesEnd_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("boundary");
+    QTest::addColumn<QStringList>("beforeAtAfter");
+    const int word = QAccessible::WordBoundary;
+    QTest::newRow("word at the end of a mark") << "X" << 1 << word << QStringList{"X", "", ""};
+    QTest::newRow("word at a mark") << "X" << 0 << word << QStringList{"", "X", ""};
+    QTest::newRow("end given as -1") << "X" << -1 << word << QStringList{"X", "", ""};
+    QTest::newRow("past the end") << "X" << 2 << word << QStringList{"", "", ""};
+    QTest::newRow("character at the end")
+        << "X" << 1 << int(QAccessible::CharBoundary) << QStringList{"X", "", ""};
+    QTest::newRow("words of typed text") << "ab cd" << 3 << word << QStringList{" ", "cd", ""};
+    QTest::newRow("line at its end")
+        << "ab cd" << 5 << int(QAccessible::LineBoundary) << QStringList{"", "ab cd", ""};
+    QTest::newRow("empty cell") << "" << 0 << int(QAccessible::SentenceBoundary)
+                                << QStringList{"", "", ""};
+}
+
+// A screen reader asks a cell for text around any offset, the caret's at the end included; each
+// answer comes at once and is the text between the offsets it gives.
+void DesktopTest::textQueriesEnd()
+{
+    QFETCH(QString, text);
+    QFETCH(int, offset);
+    QFETCH(int, boundary);
+    QFETCH(QStringList, beforeAtAfter);
+    m_window->setCellText(0, text.toStdString());
+    QAccessibleTextInterface *cellText = accessible(cell(0))->textInterface();
+    const std::array queries{&QAccessibleTextInterface::textBeforeOffset,
+                             &QAccessibleTextInterface::textAtOffset,
+                             &QAccessibleTextInterface::textAfterOffset};
+    int start = 0;
+    int end = 0;
+    QStringList answers;
+    for (const auto query : queries)
+        answers << (cellText->*query)(offset, QAccessible::TextBoundaryType(boundary), &start,
+                                      &end);
+    QCOMPARE(answers, beforeAtAfter);
+    for (int type = QAccessible::CharBoundary; type <= QAccessible::NoBoundary; ++type) {
+        for (int at = -1; at <= text.size() + 1; ++at) {
+            for (const auto query : queries) {
+                const QString piece =
+                    (cellText->*query)(at, QAccessible::TextBoundaryType(type), &start, &end);
+                QCOMPARE(piece, start < 0 ? QString() : text.mid(start, end - start));
+            }
+        }
+    }
+    QCOMPARE(cellText->text(1, 0), QString());
 }
 
 QTEST_MAIN(DesktopTest)

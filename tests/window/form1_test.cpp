@@ -2,11 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "window/form1.h"
+#include "window/message_dialogs.h"
+#include "window/termination_signal.h"
 
 #include "support/dialog_answerer.h"
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QInputDialog>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +22,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 
 namespace {
 
@@ -122,6 +127,10 @@ private slots:
     void typedTextIsShownAsText();
     void playAgainAndResetAll();
     void exitEndsTheProgram();
+    void quitEndsAQuestion_data();
+    void quitEndsAQuestion();
+    void heldKeysActOnce_data();
+    void heldKeysActOnce();
     void keysClickCells_data();
     void keysClickCells();
     void arrowKeysFollowTheBoard_data();
@@ -132,6 +141,7 @@ private slots:
     void focusMarkIsVisible_data();
     void focusMarkIsVisible();
     void schemeChangeIsFollowed();
+    void dialogStaysOnASmallScreen();
 };
 
 void Form1Test::start(const QStringList &answers)
@@ -482,6 +492,50 @@ void Form1Test::exitEndsTheProgram()
     QCOMPARE(QCoreApplication::exec(), 0);
 }
 
+void Form1Test::quitEndsAQuestion_data()
+{
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("request");
+    for (const char *question : {"Select number of players.", "who goes first X or O?"}) {
+        for (const char *request : {"quit", "close", "SIGTERM"})
+            QTest::addRow("%s at \"%s\"", request, question) << question << request;
+    }
+}
+
+// A request to end the program while a question is open ends it with status 0, instead of
+// asking again and again; "Exit" presses that arrive meanwhile are dropped with the question.
+void Form1Test::quitEndsAQuestion()
+{
+    QFETCH(QString, question);
+    QFETCH(QString, request);
+    quitOnTerminationSignal();
+    m_window = std::make_unique<Form1>();
+    QTimer asker;
+    connect(&asker, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        if (box != nullptr && box->labelText() != question) {
+            box->setTextValue(QStringLiteral("2"));
+            box->accept();
+        } else if (box != nullptr) {
+            asker.stop();
+            child<QPushButton>("Command3")->click();
+            if (request == "quit")
+                QCoreApplication::quit();
+            else if (request == "close")
+                m_window->close();
+            else
+                std::raise(SIGTERM);
+        }
+    });
+    asker.start(2);
+    QTimer deadline;
+    connect(&deadline, &QTimer::timeout, this, [] { QCoreApplication::exit(1); });
+    deadline.start(5000);
+    QTimer::singleShot(0, m_window.get(), &Form1::load);
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(deadline.isActive());
+}
+
 void Form1Test::keysClickCells_data()
 {
     QTest::addColumn<QString>("players");
@@ -516,6 +570,53 @@ void Form1Test::keysClickCells()
 
     QTest::keyClick(child<QPushButton>("Command2"), Qt::Key(key)); // Reset all
     QCOMPARE(cellTexts(*m_window), QStringList(10, QString()));
+}
+
+void Form1Test::heldKeysActOnce_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("inDialog"); // held in the dialog that a first press opens
+    QTest::newRow("Return on a cell") << "Text1_4" << int(Qt::Key_Return) << false;
+    QTest::newRow("Enter on a cell") << "Text1_4" << int(Qt::Key_Enter) << false;
+    QTest::newRow("Return on Play Again?") << "Command1" << int(Qt::Key_Return) << false;
+    QTest::newRow("Space on Play Again?") << "Command1" << int(Qt::Key_Space) << false;
+    QTest::newRow("Enter on Reset all") << "Command2" << int(Qt::Key_Enter) << false;
+    QTest::newRow("Return in a message box") << "Text1_0" << int(Qt::Key_Return) << true;
+    QTest::newRow("Enter in an input box") << "Command1" << int(Qt::Key_Enter) << true;
+}
+
+// The repeats of a held key do nothing: they neither play a cell nor press a button, and the
+// message or input box that the first press opened stays open until a fresh press.
+void Form1Test::heldKeysActOnce()
+{
+    QFETCH(QString, target);
+    QFETCH(int, key);
+    QFETCH(bool, inDialog);
+    start({"2", "X"});
+    QTest::keyClicks(cell(0), QStringLiteral("Z")); // cleared by "Reset all", refused by a click
+    const auto hold = [key](QWidget *widget) {
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(widget, &repeat);
+    };
+    if (!inDialog) {
+        hold(child<QWidget>(target));
+        QCOMPARE(cellTexts(*m_window), (QStringList{"Z", "", "", "", "", "", "", "", "", ""}));
+        QCOMPARE(child<QLineEdit>("Text5")->text(), QStringLiteral("1"));
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        return;
+    }
+    m_answerer.reset();
+    bool heldOpen = false;
+    QTimer::singleShot(0, this, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        hold(box);
+        heldOpen = box->isVisible();
+        QTest::keyClick(box, Qt::Key(key));
+    });
+    QTest::keyClick(child<QWidget>(target), Qt::Key(key));
+    QVERIFY(heldOpen);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 void Form1Test::arrowKeysFollowTheBoard_data()
@@ -573,6 +674,13 @@ void Form1Test::quickClicksOnNeighbours()
     doubleClick(cell(5));
     QCOMPARE(cell(5)->text(), QStringLiteral("X"));
     QVERIFY(m_answerer->messages().isEmpty());
+    // A quick press beside a cell, then one on it: the second is a click of its own, although
+    // that cell took the press before the one beside it.
+    quickClick(cell(6), QPoint(1, 20));
+    QTest::lastMouseTimestamp += 1000;
+    quickClick(m_window.get(), cell(6)->geometry().topLeft() + QPoint(-3, 20));
+    quickClick(cell(6), QPoint(1, 20));
+    QCOMPARE(m_answerer->messages(), QStringList{"Sorry, already selected."});
 }
 
 void Form1Test::marksAreLegible_data()
@@ -656,14 +764,27 @@ void Form1Test::focusMarkIsVisible()
 void Form1Test::schemeChangeIsFollowed()
 {
     start({"2", "X"});
-    QApplication::setPalette(darkPalette());
-    const QPalette dark = darkPalette();
+    QPalette dark = darkPalette();
+    dark.setColor(QPalette::Inactive, QPalette::Highlight, QColor(0x80, 0x80, 0x80));
+    QApplication::setPalette(dark);
     QTRY_COMPARE(colourAt(child<QLineEdit>("Text2")), dark.color(QPalette::Window));
     for (const char *box : {"Text3", "Text4", "Text5"})
         QCOMPARE(colourAt(child<QLineEdit>(box)), dark.color(QPalette::Midlight));
-    QCOMPARE(child<QLabel>("Label5")->palette().color(QPalette::WindowText),
-             dark.color(QPalette::Highlight));
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        QCOMPARE(child<QLabel>("Label5")->palette().color(group, QPalette::WindowText),
+                 dark.color(group, QPalette::Highlight));
+    }
     QCOMPARE(colourAt(cell(0)), QColor(Qt::green));
+}
+
+// Run on a screen smaller than a dialog too: its top left corner, with its title, stays on it.
+void Form1Test::dialogStaysOnASmallScreen()
+{
+    Form1 window;
+    window.show();
+    const auto box = messageBox(QStringLiteral("Sorry, already selected."), &window);
+    box->show();
+    QVERIFY(window.screen()->availableGeometry().contains(box->geometry().topLeft()));
 }
 
 QTEST_MAIN(Form1Test)

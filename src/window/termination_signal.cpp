@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: Gorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/termination_signal.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <array>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// A signal handler may do next to nothing: it writes a byte that the event loop then reads.
+// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables): the handler's only reach
+volatile std::sig_atomic_t wakeUp = -1;
+
+void onTerminate(int /*signal*/)
+{
+    const char byte = 0;
+    [[maybe_unused]] const auto written = ::write(wakeUp, &byte, 1);
+}
+
+} // namespace
+
+void quitOnTerminationSignal()
+{
+    std::array<int, 2> ends{};
+    if (wakeUp >= 0
+        || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, ends.data()) != 0)
+        return;
+    wakeUp = ends[1];
+    auto *notifier =
+        new QSocketNotifier(ends[0], QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [notifier] {
+        char byte = 0;
+        [[maybe_unused]] const auto read = ::read(int(notifier->socket()), &byte, 1);
+        QCoreApplication::quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerminate;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+}
