@@ -13,7 +13,8 @@
 set -euo pipefail
 source=$1 build=$2 version=$3
 umask 022
-export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(dpkg-parsechangelog -l "$source/data/changelog" -S Timestamp)}
+newest=$(dpkg-parsechangelog -l "$source/data/changelog" -S Timestamp)
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$newest}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 stage=$work/gorvane
@@ -21,7 +22,8 @@ stage=$work/gorvane
 DESTDIR=$stage cmake --install "$build" --prefix /usr --strip >/dev/null
 mkdir "$stage/DEBIAN" "$work/debian"
 touch "$work/debian/control"
-shlibs=$(cd "$work" && dpkg-shlibdeps -O "$stage/usr/games/gorvane" | sed -n 's/^shlibs:Depends=//p')
+shlibs=$(cd "$work" && dpkg-shlibdeps -O "$stage/usr/games/gorvane")
+shlibs=${shlibs#shlibs:Depends=}
 # dpkg's own measure: each file in KiB rounded up, and one for each folder.
 size=$(cd "$stage" && find usr \( -type f -printf '%s\n' \) -o \( -type d -printf '1024\n' \) |
     awk '{ kib += int(($1 + 1023) / 1024) } END { print kib }')
@@ -48,4 +50,5 @@ CONTROL
 (cd "$stage" && find usr -type f | LC_ALL=C sort | xargs md5sum) >"$stage/DEBIAN/md5sums"
 chmod 644 "$stage/DEBIAN/control" "$stage/DEBIAN/md5sums"
 rm -f "$build"/gorvane_*.deb
-dpkg-deb --root-owner-group -Zgzip -z9 --build "$stage" "$build/gorvane_${version}_$arch.deb" >/dev/null
+dpkg-deb --root-owner-group -Zgzip -z9 --build "$stage" "$build/gorvane_${version}_$arch.deb" \
+    >/dev/null

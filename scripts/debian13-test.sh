@@ -44,12 +44,14 @@ open_root "$suite" "$work"
 mkdir -p "$root/src/gorvane"
 source_tarball | tar -x -C "$root/src/gorvane"
 
-step setup 900 scripts/setup.sh
+step setup 900 sh -c 'scripts/setup.sh >setup.log 2>&1 || { tail -n 30 setup.log; exit 1; }'
 step format 120 scripts/check-format.sh
-step build 1200 sh -c 'cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DGORVANE_WERROR=ON >/dev/null &&
+step build 1200 sh -c 'cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DGORVANE_WERROR=ON \
+    >/dev/null &&
     cmake --build build -j "$(nproc)" >build.log || { tail -n 50 build.log; exit 1; }'
 step clang-tidy 900 scripts/tidy.sh
-step metainfo 60 scripts/check-metainfo.sh validate --pedantic --strict data/org.gorvane.Gorvane.metainfo.xml
+step metainfo 60 scripts/check-metainfo.sh validate --pedantic --strict \
+    data/org.gorvane.Gorvane.metainfo.xml
 step ctest 900 sh -c 'ctest --test-dir build --output-on-failure -j "$(nproc)" >ctest.log;
     status=$?; tail -n 15 ctest.log; [ $status -eq 0 ] && ! grep -q Skipped ctest.log'
 close_root "$work"

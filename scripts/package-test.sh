@@ -62,7 +62,8 @@ desktop-file-validate "$stage/$desktop" || fail "the desktop entry is not valid"
 # Strict: warnings fail too, among them a launchable desktop entry that is not installed.
 scripts/check-metainfo.sh validate-tree --strict "$stage" || fail "the metainfo is not valid"
 # Infos fail too; pedantic hints are shown.
-scripts/check-metainfo.sh validate --pedantic --strict "$stage/usr/share/metainfo/$app_id.metainfo.xml" \
+scripts/check-metainfo.sh validate --pedantic --strict \
+    "$stage/usr/share/metainfo/$app_id.metainfo.xml" \
     || fail "the metainfo is not complete"
 icon=$(sed -n 's/^Icon=//p' "$stage/$desktop")
 [ -f "$stage/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] \

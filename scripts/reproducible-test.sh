@@ -27,7 +27,8 @@ timeout 900 cmake --build "$other/build-again" --target deb -j "$(nproc)" >"$wor
     || fail "the second build failed: $(tail -n 30 "$work/build.log")"
 
 debs=("$build"/gorvane_*.deb)
-[ -f "${debs[0]}" ] || fail "$build holds no package; build it with: cmake --build $build --target deb"
+[ -f "${debs[0]}" ] \
+    || fail "$build holds no package; build it with: cmake --build $build --target deb"
 for file in gorvane "$(basename "${debs[0]}")"; do
     sums=$(cd "$build" && sha256sum "$file"; cd "$other/build-again" && sha256sum "$file")
     echo "$sums"

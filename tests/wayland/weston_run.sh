@@ -73,8 +73,9 @@ if [ -z "$title" ]; then
     status=0
     "$@" 2>"$runtime/program.log" || status=$?
     cat "$runtime/program.log" >&2
+    race="wl_proxy_unref: Assertion \`proxy->refcount > 0' failed."
     if [ "$status" -eq 134 ] && [ "${GORVANE_QT_WAYLAND_RACE:-}" = 6.4 ] \
-        && grep -qF "wl_proxy_unref: Assertion \`proxy->refcount > 0' failed." "$runtime/program.log"; then
+        && grep -qF "$race" "$runtime/program.log"; then
         echo "wayland run: Qt 6.4's wl_proxy_unref race aborted the run; running it once more" >&2
         "$@"
         exit
