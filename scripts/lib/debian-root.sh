@@ -20,13 +20,17 @@ unmount_below() {
 }
 
 # Unmounts what open_root mounted in folder $1 and removes it; never deletes through a mount, as
-# the cache's folders are mounted inside the root.
+# the cache's folders are mounted inside the root. Then lets another run have the root.
 close_root() {
     unmount_below "$1"
     if findmnt -rn -o TARGET | grep -q "^$1/"; then
         echo "$1 is still mounted; left in place" >&2
     else
         rm -rf "$1"
+    fi
+    if [ -n "${root_lock:-}" ]; then
+        exec {root_lock}>&-
+        root_lock=
     fi
 }
 
@@ -42,12 +46,12 @@ mirror() {
 }
 
 # Makes the clean root of Debian release $1 (bookworm, trixie) unless it is cached. One run at a
-# time makes a root and uses its apt folders: the lock is held until the caller ends.
+# time makes a root and uses its apt folders: the lock is held until close_root.
 make_root() {
-    local suite=$1 start=$SECONDS lock
+    local suite=$1 start=$SECONDS
     mkdir -p "$root_cache"
-    exec {lock}>"$root_cache/$suite.lock"
-    flock -w 1200 "$lock" || fail "another run has held $root_cache/$suite.lock for 20 minutes"
+    exec {root_lock}>"$root_cache/$suite.lock"
+    flock -w 1200 "$root_lock" || fail "another run has held $root_cache/$suite.lock for 20 minutes"
     [ -d "$root_cache/$suite" ] && return
     echo "== making the clean $suite root in $root_cache/$suite (once)"
     unmount_below "$root_cache/$suite.new"
