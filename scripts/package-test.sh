@@ -7,7 +7,8 @@
 # lays out, the desktop entry and the metainfo against their validators, and the Debian package:
 # its versions, dependencies, contents and lintian's verdict. Last it installs the package with
 # apt-get on a clean Debian 12 root and starts it there (scripts/clean-root-test.sh). Takes the
-# build directory (default build); needs root or sudo for the last step.
+# build directory (default build); needs root or sudo for the last step. Works in a git clone and
+# in an unpacked source tarball alike.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build}")
@@ -24,8 +25,14 @@ as_root=()
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+source scripts/lib/source-tree.sh
+
 echo "== reuse lint"
-reuse lint >"$work/reuse.log" 2>&1 || {
+# On a copy of the sources without the build folders: in a clone reuse would leave them out as
+# .gitignore says, but without .git (an unpacked tarball) it would read every file in them.
+mkdir "$work/tree"
+working_tree_tarball | tar -x -C "$work/tree"
+(cd "$work/tree" && reuse lint) >"$work/reuse.log" 2>&1 || {
     cat "$work/reuse.log"
     fail "every file needs its copyright and licence. Give a new file a header with
     reuse annotate --template compact --copyright 'Gorvane developers' \\
@@ -53,9 +60,10 @@ done
 desktop=usr/share/applications/$app_id.desktop
 desktop-file-validate "$stage/$desktop" || fail "the desktop entry is not valid"
 # Strict: warnings fail too, among them a launchable desktop entry that is not installed.
-appstreamcli validate-tree --no-net --strict "$stage" || fail "the metainfo is not valid"
+scripts/check-metainfo.sh validate-tree --strict "$stage" || fail "the metainfo is not valid"
 # Infos fail too; pedantic hints are shown.
-appstreamcli validate --pedantic --strict --no-net "$stage/usr/share/metainfo/$app_id.metainfo.xml" \
+scripts/check-metainfo.sh validate --pedantic --strict \
+    "$stage/usr/share/metainfo/$app_id.metainfo.xml" \
     || fail "the metainfo is not complete"
 icon=$(sed -n 's/^Icon=//p' "$stage/$desktop")
 [ -f "$stage/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] \
@@ -66,15 +74,33 @@ for key in Exec TryExec; do
     [ -x "$stage/usr/games/$command" ] || fail "the desktop entry's $key=$command is not in /usr/games"
 done
 
-echo "== cpack"
+echo "== the package"
 rm -f "$build"/gorvane_*.deb
-(cd "$build" && cpack -G DEB >/dev/null)
+cmake --build "$build" --target deb >/dev/null
 debs=("$build"/gorvane_*.deb)
 deb=${debs[0]}
-[ -f "$deb" ] || fail "cpack made no package"
+[ -f "$deb" ] || fail "the deb target made no package"
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation2; do
+# Each library the game links, by the package name that this release's shared-library data (the
+# symbols and shlibs files of the installed libraries) gives it: libqt6core6 on Debian 12,
+# libqt6core6t64 on Debian 13.
+needed=$(objdump -p "$stage/usr/games/gorvane" | awk '$1 == "NEEDED" { print $2 }')
+for soname in libc.so.6 libstdc++.so.6 libQt6Core.so.6 libQt6Gui.so.6 libQt6Widgets.so.6; do
+    grep -qx "$soname" <<<"$needed" || fail "the game does not link $soname"
+done
+packages="qt6-qpa-plugins fonts-liberation2"
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+for soname in $needed; do
+    owner=$(dpkg -S "*/$multiarch/$soname" | sed -n '1s/: .*//p')
+    info=/var/lib/dpkg/info/$owner
+    library=$(awk -v soname="$soname" '$1 == soname { print $2; exit }' "$info.symbols" 2>/dev/null)
+    [ -n "$library" ] || library=$(awk -v name="${soname%%.so.*}" -v version="${soname##*.so.}" \
+        '$1 == name && $2 == version { print $3; exit }' "$info.shlibs" 2>/dev/null)
+    [ -n "$library" ] || fail "the package $owner of $soname says no dependency for it"
+    packages+=" $library"
+done
+for library in $packages; do
     [[ ", $depends," == *", $library "* || ", $depends," == *", $library,"* ]] \
         || fail "the package does not depend on $library"
 done

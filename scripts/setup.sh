@@ -3,9 +3,20 @@
 # SPDX-FileCopyrightText: Gorvane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs what Gorvane needs to build, run and test, from Debian's packages. Installs nothing
-# when everything is there already.
+# Installs what Gorvane needs to build, run and test, from Debian's packages, on Debian 12
+# (bookworm) or 13 (trixie). Installs nothing when everything is there already.
 set -euo pipefail
+
+# libFuzzer comes with the runtime of the release's default clang, whose version is in its name.
+codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+case $codename in
+bookworm) clang_version=14 ;;
+trixie) clang_version=19 ;;
+*)
+    echo "setup: Debian 12 (bookworm) or 13 (trixie) is needed, not \"$codename\"" >&2
+    exit 1
+    ;;
+esac
 
 packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev fonts-dejavu-core
     # the captions' font
@@ -25,7 +36,7 @@ packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev f
     # the test with the real screen reader, Orca, and the AT-SPI bindings it is written with
     orca python3-pyatspi
     # static analysis, the formatting check, and fuzzing with libFuzzer, which comes with clang
-    clang-tidy clang-format clang libclang-rt-14-dev)
+    clang-tidy clang-format clang "libclang-rt-$clang_version-dev")
 
 missing=()
 for package in "${packages[@]}"; do

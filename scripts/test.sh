@@ -5,22 +5,43 @@
 
 # Sets up, builds with warnings as errors, and runs every test: the formatting check and
 # clang-tidy, the rules and turn flow over a fake window, the real window, every file's licence,
-# the Debian package (lintian, then installed on a clean Debian root), every test again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a minute of fuzzing.
+# the Debian package (lintian, then installed on a clean Debian 12 root), a second build that must
+# give the same bytes, the same build and tests on a clean Debian 13 root, every test again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a minute of fuzzing. Each step is bounded
+# in time and says how long it took. Runs from a git clone or an unpacked source tarball.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
-scripts/check-format.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DGORVANE_WERROR=ON
-cmake --build build -j "$(nproc)"
-scripts/tidy.sh
-scripts/package-test.sh build
-scripts/sanitize.sh
-scripts/fuzz.sh 60
+as_root=()
+limits=()
+# sudo may ask for a password on the terminal, which a command in the background cannot read;
+# there a step's limit ends only the step's own process.
+[ "$(id -u)" -eq 0 ] || { as_root=(sudo) && limits=(--foreground); }
+
+# Runs step $1, the command after it, within $2 seconds.
+step() {
+    local name=$1 limit=$2 start=$SECONDS
+    shift 2
+    timeout "${limits[@]}" "$limit" "$@" || {
+        echo "$name failed or took more than $limit s" >&2
+        exit 1
+    }
+    echo "== $name: $((SECONDS - start)) s"
+}
+
+step setup 1200 scripts/setup.sh
+step format 120 scripts/check-format.sh
+step configure 120 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DGORVANE_WERROR=ON
+step build 1200 cmake --build build -j "$(nproc)"
+step clang-tidy 900 scripts/tidy.sh
+step "package test" 900 scripts/package-test.sh build
+step "reproducible build" 900 scripts/reproducible-test.sh build
+step "Debian 13" 1500 "${as_root[@]}" scripts/debian13-test.sh build/gorvane_*.deb
+step sanitizers 1500 scripts/sanitize.sh
+step fuzzing 300 scripts/fuzz.sh 60
 # Last, so that ctest's summary closes the run. A test skips itself only when a tool it needs is
 # missing, which after scripts/setup.sh means an install step is missing: that fails the run too.
-ctest --test-dir build --output-on-failure -j "$(nproc)" | tee build/ctest.log
+timeout 900 ctest --test-dir build --output-on-failure -j "$(nproc)" | tee build/ctest.log
 if grep -q 'Skipped' build/ctest.log; then
     echo "Some tests were skipped: scripts/setup.sh misses a package they need." >&2
     exit 1

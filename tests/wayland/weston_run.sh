@@ -7,8 +7,8 @@
 # a runtime folder and a socket of its own, the program starts once the socket is there, and
 # weston stops when the program has ended. Exits with the program's status, or 77 (skipped) when
 # weston is not installed.
-# With --until-title, the program need not end: the run passes once the compositor has configured
-# a window of that title, and the program is then stopped.
+# With --until-title, the program need not end: the run passes once the compositor shows a window
+# of that title, and the program is then stopped.
 # Usage: weston_run.sh [--until-title TITLE] PROGRAM [ARGUMENT...]
 set -euo pipefail
 
@@ -47,7 +47,7 @@ fail() {
 }
 
 export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-gorvane
-weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 --no-config \
+weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 --no-config --debug \
     >"$runtime/weston.log" 2>&1 &
 weston=$!
 for _ in $(seq 100); do
@@ -67,27 +67,35 @@ export QT_IM_MODULE=none
 # are the same without them.
 export QT_WAYLAND_DISABLE_WINDOWDECORATION=1
 if [ -z "$title" ]; then
-    "$@"
-    exit
+    # Qt 6.4's Wayland client races with its own event thread and, about once in a hundred runs,
+    # aborts inside libwayland; later Qt versions fixed it. Where the build names that Qt, that
+    # exact abort alone, and nothing of ours, earns one more run, which is announced.
+    status=0
+    "$@" 2>"$runtime/program.log" || status=$?
+    cat "$runtime/program.log" >&2
+    race="wl_proxy_unref: Assertion \`proxy->refcount > 0' failed."
+    if [ "$status" -eq 134 ] && [ "${GORVANE_QT_WAYLAND_RACE:-}" = 6.4 ] \
+        && grep -qF "$race" "$runtime/program.log"; then
+        echo "wayland run: Qt 6.4's wl_proxy_unref race aborted the run; running it once more" >&2
+        "$@"
+        exit
+    fi
+    exit "$status"
 fi
 
-# The protocol log shows the title set on a toplevel and, once the compositor has taken the
-# window, that toplevel's first configure event (events carry no "->").
-WAYLAND_DEBUG=client "$@" 2>"$runtime/program.log" &
+# Asks the compositor for its scene graph (weston-debug, which --debug allows) and looks for a
+# view of a top-level window of the program with that title: a window the compositor shows.
+"$@" 2>"$runtime/program.log" &
 program=$!
-configured() {
-    awk -v title="$title" '
-        index($0, ".set_title(\"" title "\")") && match($0, /xdg_toplevel@[0-9]+/) {
-            toplevel = substr($0, RSTART, RLENGTH)
-        }
-        toplevel != "" && index($0, "] " toplevel ".configure(") { found = 1; exit }
-        END { exit !found }' "$runtime/program.log"
+shown() {
+    timeout 10 weston-debug scene-graph 2>/dev/null | grep -F "PID $program," \
+        | grep -qF "top-level window '$title'"
 }
 for _ in $(seq 200); do
     if ! kill -0 "$program" 2>/dev/null; then
-        fail "$1 ended before a window \"$title\" opened: $(grep -v '^\[' "$runtime/program.log")"
+        fail "$1 ended before a window \"$title\" opened: $(cat "$runtime/program.log")"
     fi
-    if configured; then
+    if shown; then
         echo "wayland run: the window \"$title\" opened"
         exit 0
     fi
