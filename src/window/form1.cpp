@@ -68,6 +68,19 @@ Widget *place(QWidget *parent, const char *name, const QString &text, const QRec
     return widget;
 }
 
+// A caption in the player's language. The English, the design's own caption, stays with it: the
+// font is fitted to the English, so that every language is shown at the same size.
+constexpr const char *DesignCaption = "designCaption";
+
+template<typename Widget>
+Widget *placeCaptioned(QWidget *parent, const char *name, const char *english,
+                       const QRect &geometry)
+{
+    auto *widget = place<Widget>(parent, name, Form1::tr(english), geometry);
+    widget->setProperty(DesignCaption, QLatin1String(english));
+    return widget;
+}
+
 // A screen reader names the box after its label; the buddy ties the two for other tools too.
 void labelBox(QLabel *label, QLineEdit *box)
 {
@@ -110,8 +123,13 @@ void Form1::fitFontToDesign()
                                              m_option2};
     const auto widestOverRoom = [&captioned] {
         qreal widest = 0;
-        for (const QWidget *control : captioned)
-            widest = std::max(widest, qreal(control->sizeHint().width()) / control->width());
+        for (const QWidget *control : captioned) {
+            const QFontMetrics metrics = control->fontMetrics();
+            const int english = control->sizeHint().width()
+                + metrics.horizontalAdvance(control->property(DesignCaption).toString())
+                - metrics.horizontalAdvance(control->property("text").toString());
+            widest = std::max(widest, qreal(english) / control->width());
+        }
         return widest;
     };
     // Captions grow about in proportion to the font: start from that estimate, so that only one
@@ -131,7 +149,7 @@ void Form1::createBoard()
     for (int index = 0; index < CellCount; ++index) {
         auto *cell = new CellEdit(this);
         cell->setObjectName(QStringLiteral("Text1_%1").arg(index));
-        cell->setAccessibleName(QStringLiteral("Cell %1").arg(index));
+        cell->setAccessibleName(tr("Cell %1").arg(index));
         cell->setGeometry(cellGeometry(index));
         cell->setAlignment(Qt::AlignCenter);
         connect(cell, &CellEdit::clicked, this,
@@ -147,12 +165,12 @@ void Form1::createBoard()
 
 void Form1::createButtons()
 {
-    auto *playAgain = place<QPushButton>(this, "Command1", QStringLiteral("Play Again?"),
-                                         twips(360, 2760, 1935, 495));
-    auto *exit =
-        place<QPushButton>(this, "Command3", QStringLiteral("Exit"), twips(3960, 2760, 855, 615));
-    auto *resetAll = place<QPushButton>(this, "Command2", QStringLiteral("Reset all"),
-                                        twips(3480, 2040, 1335, 495));
+    auto *playAgain = placeCaptioned<QPushButton>(this, "Command1", QT_TR_NOOP("Play Again?"),
+                                                  twips(360, 2760, 1935, 495));
+    auto *exit = placeCaptioned<QPushButton>(this, "Command3", QT_TR_NOOP("Exit"),
+                                             twips(3960, 2760, 855, 615));
+    auto *resetAll = placeCaptioned<QPushButton>(this, "Command2", QT_TR_NOOP("Reset all"),
+                                                 twips(3480, 2040, 1335, 495));
     // Return and Enter press a focused button, as Space does.
     for (QPushButton *button : {playAgain, exit, resetAll})
         button->setAutoDefault(true);
@@ -181,15 +199,21 @@ void Form1::createScoreBoxes()
         scoreBox(box.box) = edit;
     }
 
-    labelBox(place<QLabel>(this, "Label4", QStringLiteral("Game #"), twips(3720, 1560, 615, 255)),
-             scoreBox(ScoreBox::Text5));
-    labelBox(place<QLabel>(this, "Label1", QStringLiteral("Wins by X"), twips(3600, 480, 735, 255)),
-             scoreBox(ScoreBox::Text2));
-    labelBox(place<QLabel>(this, "Label2", QStringLiteral("Wins by O"), twips(3600, 840, 735, 255)),
-             scoreBox(ScoreBox::Text3));
+    //: the number of the current game
     labelBox(
-        place<QLabel>(this, "Label3", QStringLiteral("Games Tied"), twips(3480, 1200, 855, 255)),
-        scoreBox(ScoreBox::Text4));
+        placeCaptioned<QLabel>(this, "Label4", QT_TR_NOOP("Game #"), twips(3720, 1560, 615, 255)),
+        scoreBox(ScoreBox::Text5));
+    //: the mark stays X
+    labelBox(
+        placeCaptioned<QLabel>(this, "Label1", QT_TR_NOOP("Wins by X"), twips(3600, 480, 735, 255)),
+        scoreBox(ScoreBox::Text2));
+    //: the mark stays O
+    labelBox(
+        placeCaptioned<QLabel>(this, "Label2", QT_TR_NOOP("Wins by O"), twips(3600, 840, 735, 255)),
+        scoreBox(ScoreBox::Text3));
+    labelBox(placeCaptioned<QLabel>(this, "Label3", QT_TR_NOOP("Games Tied"),
+                                    twips(3480, 1200, 855, 255)),
+             scoreBox(ScoreBox::Text4));
 
     m_title = place<QLabel>(this, "Label5", QStringLiteral("Gorvane"), twips(960, 0, 2295, 375));
     QFont titleFont = font();
@@ -222,10 +246,12 @@ void Form1::changeEvent(QEvent *event)
 
 void Form1::createOptions()
 {
-    m_option1 = place<QRadioButton>(this, "Option1", QStringLiteral("Beginner"),
-                                    twips(960, 3480, 975, 255));
-    m_option2 = place<QRadioButton>(this, "Option2", QStringLiteral("Advanced"),
-                                    twips(2520, 3480, 1095, 255));
+    //: the computer's strength
+    m_option1 = placeCaptioned<QRadioButton>(this, "Option1", QT_TR_NOOP("Beginner"),
+                                             twips(960, 3480, 975, 255));
+    //: the computer's strength
+    m_option2 = placeCaptioned<QRadioButton>(this, "Option2", QT_TR_NOOP("Advanced"),
+                                             twips(2520, 3480, 1095, 255));
     m_option1->setChecked(true);
     connect(m_option1, &QRadioButton::clicked, this, [this] { raise(Option1_Click); });
     connect(m_option2, &QRadioButton::clicked, this, [this] { raise(Option2_Click); });

@@ -23,6 +23,8 @@ public:
     explicit MessageDialogs(QWidget *parent);
 
     void showMessage(const std::string &text) override;
+    void showComposedMessage(const std::string &pattern,
+                             const std::vector<std::string> &arguments) override;
     std::string askText(const std::string &prompt, const std::string &title,
                         const std::string &defaultAnswer) override;
 
