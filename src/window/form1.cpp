@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
 
 #include <algorithm>
 #include <array>
@@ -52,6 +53,13 @@ int cellAt(QPoint place)
     return -1;
 }
 
+// Right to left, the window is drawn mirrored, as Qt mirrors a laid-out window.
+void setDesignGeometry(QWidget *widget, const QRect &geometry)
+{
+    const QWidget *window = widget->parentWidget();
+    widget->setGeometry(QStyle::visualRect(window->layoutDirection(), window->rect(), geometry));
+}
+
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette palette = widget->palette();
@@ -64,7 +72,7 @@ Widget *place(QWidget *parent, const char *name, const QString &text, const QRec
 {
     auto *widget = new Widget(text, parent);
     widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
+    setDesignGeometry(widget, geometry);
     return widget;
 }
 
@@ -150,12 +158,14 @@ void Form1::createBoard()
         auto *cell = new CellEdit(this);
         cell->setObjectName(QStringLiteral("Text1_%1").arg(index));
         cell->setAccessibleName(tr("Cell %1").arg(index));
-        cell->setGeometry(cellGeometry(index));
+        setDesignGeometry(cell, cellGeometry(index));
         cell->setAlignment(Qt::AlignCenter);
         connect(cell, &CellEdit::clicked, this,
                 [this, index] { raise([index](Game &game) { Text1_Click(game, index); }); });
+        // Left and Right follow the board as it is drawn, mirrored too.
         connect(cell, &CellEdit::stepRequested, this, [this, index](int across, int down) {
-            const int next = cellAt(cellPlace(index) + QPoint(across, down));
+            const int drawnAcross = isRightToLeft() ? -across : across;
+            const int next = cellAt(cellPlace(index) + QPoint(drawnAcross, down));
             if (next >= 0)
                 m_cells.at(next)->setFocus(Qt::TabFocusReason);
         });
