@@ -19,7 +19,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # game cannot open its window.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 # Qt's Wayland platform, so that the game runs natively on Wayland desktops; without it Qt falls
-# back to X11 through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# back to X11 through XWayland. Qt's own translations, so that its buttons (OK, Cancel) speak the
+# player's language as the game does.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
