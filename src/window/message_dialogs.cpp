@@ -112,6 +112,7 @@ void MessageDialogs::showComposedMessage(const std::string &pattern,
     messageBox(QString::fromStdString(text), m_parent)->exec();
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the order is Dialogs' own
 std::string MessageDialogs::askText(const std::string &prompt, const std::string &title,
                                     const std::string &defaultAnswer)
 {
