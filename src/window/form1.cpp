@@ -132,11 +132,15 @@ void Form1::fitFontToDesign()
     const auto widestOverRoom = [&captioned] {
         qreal widest = 0;
         for (const QWidget *control : captioned) {
-            const QFontMetrics metrics = control->fontMetrics();
-            const int english = control->sizeHint().width()
-                + metrics.horizontalAdvance(control->property(DesignCaption).toString())
-                - metrics.horizontalAdvance(control->property("text").toString());
-            widest = std::max(widest, qreal(english) / control->width());
+            const QString english = control->property(DesignCaption).toString();
+            const QString shown = control->property("text").toString();
+            int width = control->sizeHint().width();
+            // In English the shown caption is the design's; nothing else to measure.
+            if (shown != english) {
+                const QFontMetrics metrics = control->fontMetrics();
+                width += metrics.horizontalAdvance(english) - metrics.horizontalAdvance(shown);
+            }
+            widest = std::max(widest, qreal(width) / control->width());
         }
         return widest;
     };
