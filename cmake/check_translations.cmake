@@ -2,40 +2,28 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Fails when a text of the code lacks a finished translation in some language, or a .ts file
-# keeps a text the code no longer has. lupdate runs over copies of the .ts files, so the
-# repository's files stay as they are; the copies show what updating them would leave.
+# keeps a text the code no longer has: lupdate, run over copies of the .ts files, marks both.
 # Arguments: LUPDATE, OPTIONS, SOURCES, TS_FILES (lists) and WORK_DIR.
 file(REMOVE_RECURSE ${WORK_DIR})
-file(MAKE_DIRECTORY ${WORK_DIR})
 file(COPY ${TS_FILES} DESTINATION ${WORK_DIR})
-set(copies)
-foreach(ts IN LISTS TS_FILES)
-    get_filename_component(name ${ts} NAME)
-    list(APPEND copies ${WORK_DIR}/${name})
-endforeach()
+file(GLOB copies ${WORK_DIR}/*.ts)
 execute_process(COMMAND ${LUPDATE} -silent ${OPTIONS} ${SOURCES} -ts ${copies}
-                RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-    message(FATAL_ERROR "lupdate failed")
-endif()
-
+                COMMAND_ERROR_IS_FATAL ANY)
 set(faults 0)
 foreach(copy IN LISTS copies)
     file(READ ${copy} content)
+    string(REPLACE ";" "" content "${content}") # entities' semicolons would split the list
     # A message's source text, its comments, then its translation's state.
     string(REGEX MATCHALL
-           "<source>[^<]*</source>[^<]*(<[a-z]*comment>[^<]*</[a-z]*comment>[^<]*)*<translation type=\"[a-z]+\""
+           "<source>([^<]*)</source>[^<]*(<[a-z]*comment>[^<]*</[a-z]*comment>[^<]*)*<translation type=\"[a-z]+\""
            unfinished "${content}")
-    get_filename_component(name ${copy} NAME)
     foreach(message IN LISTS unfinished)
-        string(REGEX MATCH "<source>([^<]*)</source>" source "${message}")
-        set(source "${CMAKE_MATCH_1}")
-        string(REGEX MATCH "type=\"([a-z]+)\"" type "${message}")
-        message(SEND_ERROR "${name}: \"${source}\" is ${CMAKE_MATCH_1}")
+        string(REGEX MATCH "<source>([^<]*)</source>.*type=\"([a-z]+)\"" _ "${message}")
+        get_filename_component(name ${copy} NAME)
+        message(SEND_ERROR "${name}: \"${CMAKE_MATCH_1}\" is ${CMAKE_MATCH_2}")
         math(EXPR faults "${faults} + 1")
     endforeach()
 endforeach()
 if(faults GREATER 0)
-    message(FATAL_ERROR "${faults} texts without a finished translation or no longer in the code; "
-                        "run `cmake --build build --target update_translations`, then translate")
+    message(FATAL_ERROR "run `cmake --build build --target update_translations`, then translate")
 endif()
