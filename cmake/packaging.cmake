@@ -16,8 +16,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its window-system plugins at run time, out of dpkg-shlibdeps' sight; without them the
-# game cannot open its window.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# game cannot open its window. Liberation Sans is as narrow as the font the controls were sized
+# for, so their captions need not shrink to fit.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
 # Qt's Wayland platform, so that the game runs natively on Wayland desktops; without it Qt falls
 # back to X11 through XWayland. Qt's own translations, so that its buttons (OK, Cancel) speak the
 # player's language as the game does.

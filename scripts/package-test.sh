@@ -74,7 +74,7 @@ deb=${debs[0]}
 [ -f "$deb" ] || fail "cpack made no package"
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation2; do
     [[ ", $depends," == *", $library "* || ", $depends," == *", $library,"* ]] \
         || fail "the package does not depend on $library"
 done

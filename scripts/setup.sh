@@ -11,6 +11,8 @@ packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev f
     # the translations: lupdate and lrelease, their CMake functions, Qt's own translations, and a
     # font with Chinese, Japanese and Korean for the translation test
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-droid-fallback
+    # the captions' font
+    fonts-liberation2
     # benchmarks: Google Benchmark, and the start-up probe's X client library
     libbenchmark-dev pkg-config libxcb1-dev
     # to build the Debian package, validate the desktop files and run the installed game
@@ -23,6 +25,8 @@ packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev f
     openbox weston qt6-wayland
     # the screen-reader test: a private session bus, the accessibility bus, its Python bindings
     dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi
+    # the test with the real screen reader, Orca, and the AT-SPI bindings it is written with
+    orca python3-pyatspi
     # static analysis, the formatting check, and fuzzing with libFuzzer, which comes with clang
     clang-tidy clang-format clang libclang-rt-14-dev)
 

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu_HU">
 <context>
+    <name>Announcer</name>
+    <message>
+        <source>%1 on cell %2</source>
+        <extracomment>the computer has put the mark %1 (X or O) on the cell numbered %2</extracomment>
+        <translation>%1, %2. mező</translation>
+    </message>
+    <message>
+        <source>%1 to play</source>
+        <extracomment>the player with the mark %1 (X or O) moves next</extracomment>
+        <translation>%1 következik</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>between the numbers of the winning cells before the last, as in &quot;cells 1, 5 and 9&quot;</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>cells %1 and %2</source>
+        <extracomment>the cells of the winning line: %1 all numbers but the last, joined as above, %2 the last</extracomment>
+        <translation>mezők: %1 és %2</translation>
+    </message>
+</context>
+<context>
     <name>CellEdit</name>
     <message>
         <source>empty</source>

@@ -40,14 +40,15 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
+    // A box selects all it holds whenever it takes the focus, and drops the selection when it
+    // loses it; told, that would be read out on every visit ("X selected", "Text unselected").
     // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): Qt's signature
-    void selection(int selectionIndex, int *startOffset, int *endOffset) const override
+    void selection(int /*selectionIndex*/, int *startOffset, int *endOffset) const override
     {
-        const bool exists = selectionIndex == 0 && edit()->hasSelectedText();
-        *startOffset = exists ? edit()->selectionStart() : 0;
-        *endOffset = exists ? edit()->selectionEnd() : 0;
+        *startOffset = 0;
+        *endOffset = 0;
     }
-    [[nodiscard]] int selectionCount() const override { return edit()->hasSelectedText() ? 1 : 0; }
+    [[nodiscard]] int selectionCount() const override { return 0; }
     void addSelection(int startOffset, int endOffset) override
     {
         setSelection(0, startOffset, endOffset);

@@ -8,13 +8,15 @@
 #include <QPainter>
 #include <QPointer>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
 
 // Black on the board's green, red and yellow: contrasts of 15.3, 5.3 and 19.6 to 1.
 const QColor MarkColour(Qt::black);
-constexpr int FocusMarkWidth = 2;
+constexpr qreal FocusMarkWidth = 2;
+constexpr qreal DesignCellWidth = 41; // pixels
 
 QColor toQColor(Colour colour)
 {
@@ -39,6 +41,10 @@ CellEdit::CellEdit(QWidget *parent)
     palette.setColor(QPalette::Base, toQColor(m_colour));
     setPalette(palette);
     describe();
+    // A line edit tells assistive tools of its caret when it first moves. Untold, the first focus
+    // would place it, and a screen reader would take that for reading within the cell, not for
+    // arriving at it: placed here, the first visit is told like every other.
+    setCursorPosition(0);
     // Typed text counts as a mark too, so the description follows every change of the text.
     connect(this, &QLineEdit::textChanged, this, &CellEdit::describe);
 }
@@ -131,8 +137,12 @@ void CellEdit::paintEvent(QPaintEvent *event)
         return;
     // The style's own focus frame is drawn in the scheme's highlight colour, which can be hard
     // to see on the fixed cell colours.
+    // It keeps its proportion to the cell at every size, never thinner than at the design size,
+    // and stays clear of the cell's edge, which a neighbour overlaps by a 41st of the cell.
+    const qreal edge = std::max(qreal(1), width() / DesignCellWidth);
+    const qreal markWidth = FocusMarkWidth * edge;
     QPainter painter(this);
-    painter.setPen(QPen(MarkColour, FocusMarkWidth));
-    const qreal inset = FocusMarkWidth / 2.0 + 1;
+    painter.setPen(QPen(MarkColour, markWidth));
+    const qreal inset = markWidth / 2 + edge;
     painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
 }

@@ -10,25 +10,16 @@
 #include "window/accessibility.h"
 #include "window/cell_edit.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStyle>
 
-#include <algorithm>
 #include <array>
 
 namespace {
-
-// The layout is designed in twips; 15 twips make one logical pixel.
-QRect twips(int left, int top, int width, int height)
-{
-    constexpr int PerPixel = 15;
-    return {left / PerPixel, top / PerPixel, width / PerPixel, height / PerPixel};
-}
 
 // Cells 0 to 8 form the square in rows of three; cell 9 extends the bottom row to the right.
 QPoint cellPlace(int index)
@@ -36,11 +27,11 @@ QPoint cellPlace(int index)
     return index < 9 ? QPoint(index % 3, index / 3) : QPoint(3, 2);
 }
 
-// On a 600-twip pitch, 615 twips square: neighbours overlap by one pixel and share their borders.
-QRect cellGeometry(int index)
+// On a 600-twip pitch, 615 twips square: neighbours overlap and share their borders.
+QRect cellTwips(int index)
 {
     const QPoint place = cellPlace(index);
-    return twips(120 + 600 * place.x(), 720 + 600 * place.y(), 615, 615);
+    return {120 + 600 * place.x(), 720 + 600 * place.y(), 615, 615};
 }
 
 // The cell at that column and row of the board, or -1 where there is none.
@@ -53,13 +44,6 @@ int cellAt(QPoint place)
     return -1;
 }
 
-// Right to left, the window is drawn mirrored, as Qt mirrors a laid-out window.
-void setDesignGeometry(QWidget *widget, const QRect &geometry)
-{
-    const QWidget *window = widget->parentWidget();
-    widget->setGeometry(QStyle::visualRect(window->layoutDirection(), window->rect(), geometry));
-}
-
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette palette = widget->palette();
@@ -68,24 +52,24 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 }
 
 template<typename Widget>
-Widget *place(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+Widget *place(DesignLayout &layout, const char *name, const QString &text, const QRect &twips)
 {
-    auto *widget = new Widget(text, parent);
+    auto *widget = new Widget(text, layout.window());
     widget->setObjectName(QLatin1String(name));
-    setDesignGeometry(widget, geometry);
+    layout.place(widget, twips);
     return widget;
 }
 
-// A caption in the player's language. The English, the design's own caption, stays with it: the
-// font is fitted to the English, so that every language is shown at the same size.
-constexpr const char *DesignCaption = "designCaption";
-
+// A caption in the player's language. The layout keeps the English, the design's own caption:
+// the font is fitted to the English, so that every language is shown at the same size.
 template<typename Widget>
-Widget *placeCaptioned(QWidget *parent, const char *name, const char *english,
-                       const QRect &geometry)
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the name before the caption, as in place()
+Widget *placeCaptioned(DesignLayout &layout, const char *name, const char *english,
+                       const QRect &twips)
 {
-    auto *widget = place<Widget>(parent, name, Form1::tr(english), geometry);
-    widget->setProperty(DesignCaption, QLatin1String(english));
+    auto *widget = new Widget(Form1::tr(english), layout.window());
+    widget->setObjectName(QLatin1String(name));
+    layout.place(widget, twips, QLatin1String(english));
     return widget;
 }
 
@@ -100,13 +84,14 @@ void labelBox(QLabel *label, QLineEdit *box)
 
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
+    , m_layout(this)
     , m_dialogs(this)
+    , m_narrator(this, m_dialogs)
     , m_game{GameState{}, *this, m_dialogs, m_random}
 {
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Form1"));
-    setFixedSize(326, 255);
     // Created in keyboard focus order: the cells, the buttons, the score boxes, the options.
     createBoard();
     createButtons();
@@ -114,46 +99,16 @@ Form1::Form1(QWidget *parent)
     createOptions();
     followColourScheme();
     fitFontToDesign();
+    m_layout.openForTextOf(QFontInfo(QApplication::font()).pixelSize());
 }
 
-// The controls were sized for an 8-point system font (11 pixels). Wider fonts would clip the
-// labels and options, so the window's font steps down to a pixel size at which every caption
-// fits. Pixel steps, because sizes between two whole pixels render alike.
+// Fonts are chosen so that the labels' and options' captions fit the room the design gives them.
 void Form1::fitFontToDesign()
 {
-    constexpr int DesignPixels = 11;
-    constexpr int SmallestPixels = 8;
-    const std::array<QWidget *, 6> captioned{findChild<QLabel *>(QStringLiteral("Label1")),
-                                             findChild<QLabel *>(QStringLiteral("Label2")),
-                                             findChild<QLabel *>(QStringLiteral("Label3")),
-                                             findChild<QLabel *>(QStringLiteral("Label4")),
-                                             m_option1,
-                                             m_option2};
-    const auto widestOverRoom = [&captioned] {
-        qreal widest = 0;
-        for (const QWidget *control : captioned) {
-            const QString english = control->property(DesignCaption).toString();
-            const QString shown = control->property("text").toString();
-            int width = control->sizeHint().width();
-            // In English the shown caption is the design's; nothing else to measure.
-            if (shown != english) {
-                const QFontMetrics metrics = control->fontMetrics();
-                width += metrics.horizontalAdvance(english) - metrics.horizontalAdvance(shown);
-            }
-            widest = std::max(widest, qreal(width) / control->width());
-        }
-        return widest;
-    };
-    // Captions grow about in proportion to the font: start from that estimate, so that only one
-    // or two sizes are tried, each a font load.
-    const int estimate = int(QFontInfo(font()).pixelSize() / widestOverRoom());
-    QFont designFont = font();
-    for (int pixels = std::clamp(estimate, SmallestPixels, DesignPixels);; --pixels) {
-        designFont.setPixelSize(pixels);
-        setFont(designFont);
-        if (widestOverRoom() <= 1 || pixels <= SmallestPixels)
-            return;
-    }
+    m_layout.fitFontToDesign({findChild<QLabel *>(QStringLiteral("Label1")),
+                              findChild<QLabel *>(QStringLiteral("Label2")),
+                              findChild<QLabel *>(QStringLiteral("Label3")),
+                              findChild<QLabel *>(QStringLiteral("Label4")), m_option1, m_option2});
 }
 
 void Form1::createBoard()
@@ -162,10 +117,10 @@ void Form1::createBoard()
         auto *cell = new CellEdit(this);
         cell->setObjectName(QStringLiteral("Text1_%1").arg(index));
         cell->setAccessibleName(tr("Cell %1").arg(index));
-        setDesignGeometry(cell, cellGeometry(index));
+        m_layout.place(cell, cellTwips(index));
         cell->setAlignment(Qt::AlignCenter);
         connect(cell, &CellEdit::clicked, this,
-                [this, index] { raise([index](Game &game) { Text1_Click(game, index); }); });
+                [this, index] { raise([index](Game &game) { Text1_Click(game, index); }, index); });
         // Left and Right follow the board as it is drawn, mirrored too.
         connect(cell, &CellEdit::stepRequested, this, [this, index](int across, int down) {
             const int drawnAcross = isRightToLeft() ? -across : across;
@@ -179,16 +134,19 @@ void Form1::createBoard()
 
 void Form1::createButtons()
 {
-    auto *playAgain = placeCaptioned<QPushButton>(this, "Command1", QT_TR_NOOP("Play Again?"),
-                                                  twips(360, 2760, 1935, 495));
-    auto *exit = placeCaptioned<QPushButton>(this, "Command3", QT_TR_NOOP("Exit"),
-                                             twips(3960, 2760, 855, 615));
-    auto *resetAll = placeCaptioned<QPushButton>(this, "Command2", QT_TR_NOOP("Reset all"),
-                                                 twips(3480, 2040, 1335, 495));
+    auto *playAgain = placeCaptioned<QPushButton>(m_layout, "Command1", QT_TR_NOOP("Play Again?"),
+                                                  QRect(360, 2760, 1935, 495));
+    auto *exit = placeCaptioned<QPushButton>(m_layout, "Command3", QT_TR_NOOP("Exit"),
+                                             QRect(3960, 2760, 855, 615));
+    auto *resetAll = placeCaptioned<QPushButton>(m_layout, "Command2", QT_TR_NOOP("Reset all"),
+                                                 QRect(3480, 2040, 1335, 495));
     // Return and Enter press a focused button, as Space does.
     for (QPushButton *button : {playAgain, exit, resetAll})
         button->setAutoDefault(true);
-    connect(playAgain, &QPushButton::clicked, this, [this] { raise(Command1_Click); });
+    connect(playAgain, &QPushButton::clicked, this, [this] {
+        raise(Command1_Click);
+        focusFirstFreeCell();
+    });
     connect(exit, &QPushButton::clicked, this, [this] { raise(Command3_Click); });
     connect(resetAll, &QPushButton::clicked, this, [this] { raise(Command2_Click); });
 }
@@ -206,36 +164,37 @@ void Form1::createScoreBoxes()
         Box{ScoreBox::Text5, "Text5", "1", 1560}, Box{ScoreBox::Text3, "Text3", "0", 840},
         Box{ScoreBox::Text4, "Text4", "0", 1200}, Box{ScoreBox::Text2, "Text2", "0", 480}};
     for (const Box &box : Boxes) {
-        auto *edit = place<QLineEdit>(this, box.name, QLatin1String(box.text),
-                                      twips(4440, box.top, 375, 285));
+        auto *edit = place<QLineEdit>(m_layout, box.name, QLatin1String(box.text),
+                                      QRect(4440, box.top, 375, 285));
         // Scores are the game's to write.
         edit->setReadOnly(true);
         scoreBox(box.box) = edit;
     }
 
     //: the number of the current game
-    labelBox(
-        placeCaptioned<QLabel>(this, "Label4", QT_TR_NOOP("Game #"), twips(3720, 1560, 615, 255)),
-        scoreBox(ScoreBox::Text5));
+    labelBox(placeCaptioned<QLabel>(m_layout, "Label4", QT_TR_NOOP("Game #"),
+                                    QRect(3720, 1560, 615, 255)),
+             scoreBox(ScoreBox::Text5));
     //: the mark stays X
-    labelBox(
-        placeCaptioned<QLabel>(this, "Label1", QT_TR_NOOP("Wins by X"), twips(3600, 480, 735, 255)),
-        scoreBox(ScoreBox::Text2));
+    labelBox(placeCaptioned<QLabel>(m_layout, "Label1", QT_TR_NOOP("Wins by X"),
+                                    QRect(3600, 480, 735, 255)),
+             scoreBox(ScoreBox::Text2));
     //: the mark stays O
-    labelBox(
-        placeCaptioned<QLabel>(this, "Label2", QT_TR_NOOP("Wins by O"), twips(3600, 840, 735, 255)),
-        scoreBox(ScoreBox::Text3));
-    labelBox(placeCaptioned<QLabel>(this, "Label3", QT_TR_NOOP("Games Tied"),
-                                    twips(3480, 1200, 855, 255)),
+    labelBox(placeCaptioned<QLabel>(m_layout, "Label2", QT_TR_NOOP("Wins by O"),
+                                    QRect(3600, 840, 735, 255)),
+             scoreBox(ScoreBox::Text3));
+    labelBox(placeCaptioned<QLabel>(m_layout, "Label3", QT_TR_NOOP("Games Tied"),
+                                    QRect(3480, 1200, 855, 255)),
              scoreBox(ScoreBox::Text4));
 
-    m_title = place<QLabel>(this, "Label5", QStringLiteral("Gorvane"), twips(960, 0, 2295, 375));
+    m_title =
+        place<QLabel>(m_layout, "Label5", QStringLiteral("Gorvane"), QRect(960, 0, 2295, 375));
     QFont titleFont = font();
     titleFont.setFamily(QStringLiteral("MS Sans Serif"));
     titleFont.setStyleHint(QFont::SansSerif); // where that font is missing, any sans-serif
     titleFont.setPointSize(18);
     titleFont.setBold(true);
-    m_title->setFont(titleFont);
+    m_layout.keepFont(m_title, titleFont);
 }
 
 // The score boxes' backgrounds and the title's text are in the desktop's own colours, and follow
@@ -261,11 +220,11 @@ void Form1::changeEvent(QEvent *event)
 void Form1::createOptions()
 {
     //: the computer's strength
-    m_option1 = placeCaptioned<QRadioButton>(this, "Option1", QT_TR_NOOP("Beginner"),
-                                             twips(960, 3480, 975, 255));
+    m_option1 = placeCaptioned<QRadioButton>(m_layout, "Option1", QT_TR_NOOP("Beginner"),
+                                             QRect(960, 3480, 975, 255));
     //: the computer's strength
-    m_option2 = placeCaptioned<QRadioButton>(this, "Option2", QT_TR_NOOP("Advanced"),
-                                             twips(2520, 3480, 1095, 255));
+    m_option2 = placeCaptioned<QRadioButton>(m_layout, "Option2", QT_TR_NOOP("Advanced"),
+                                             QRect(2520, 3480, 1095, 255));
     m_option1->setChecked(true);
     connect(m_option1, &QRadioButton::clicked, this, [this] { raise(Option1_Click); });
     connect(m_option2, &QRadioButton::clicked, this, [this] { raise(Option2_Click); });
@@ -276,10 +235,22 @@ QLineEdit *&Form1::scoreBox(ScoreBox box)
     return m_scoreBoxes.at(static_cast<std::size_t>(box));
 }
 
-template<typename Handler>
-void Form1::raise(Handler handler)
+// The next game's first move is then one key away.
+void Form1::focusFirstFreeCell()
 {
+    auto *const free = std::find_if(m_cells.begin(), m_cells.end(), [](const CellEdit *cell) {
+        return cell->isEnabled() && cell->text().isEmpty();
+    });
+    if (free != m_cells.end())
+        (*free)->setFocus(Qt::OtherFocusReason);
+}
+
+template<typename Handler>
+void Form1::raise(Handler handler, int clickedCell)
+{
+    m_narrator.eventStarting(clickedCell);
     raiseEvent(m_dialogs, [this, &handler] { handler(m_game); });
+    m_narrator.eventEnded(m_game.state);
 }
 
 void Form1::load()
@@ -295,11 +266,13 @@ std::string Form1::cellText(int index) const
 void Form1::setCellText(int index, const std::string &text)
 {
     m_cells.at(index)->setText(QString::fromStdString(text));
+    m_narrator.cellWritten(index, text);
 }
 
 void Form1::setCellColour(int index, Colour colour)
 {
     m_cells.at(index)->setColour(colour);
+    m_narrator.cellColoured(index, colour);
 }
 
 void Form1::setCellEnabled(int index, bool enabled)

@@ -6,6 +6,8 @@
 #include "game/form_view.h"
 #include "game/game.h"
 #include "play/clock_random.h"
+#include "window/board_narrator.h"
+#include "window/design_layout.h"
 #include "window/message_dialogs.h"
 
 #include <QWidget>
@@ -18,7 +20,8 @@ class QLineEdit;
 class QRadioButton;
 
 // The game's one window: the board of ten cells, the score boxes, the buttons and the strength
-// options, laid out at fixed positions. It owns the running game and raises its events.
+// options, laid out as designed at the scale the window's size gives. It owns the running game and
+// raises its events.
 class Form1 : public QWidget, public FormView
 {
     Q_OBJECT
@@ -51,16 +54,21 @@ private:
     void fitFontToDesign();
     QLineEdit *&scoreBox(ScoreBox box);
 
+    void focusFirstFreeCell();
+
+    // clickedCell: the cell whose click raises the event, -1 for any other event.
     template<typename Handler>
-    void raise(Handler handler);
+    void raise(Handler handler, int clickedCell = -1);
 
     std::array<CellEdit *, CellCount> m_cells{};
     std::array<QLineEdit *, 4> m_scoreBoxes{}; // in ScoreBox order
     QRadioButton *m_option1 = nullptr;
     QRadioButton *m_option2 = nullptr;
     QLabel *m_title = nullptr;
+    DesignLayout m_layout;
 
     MessageDialogs m_dialogs;
+    BoardNarrator m_narrator;
     ClockRandom m_random;
     Game m_game;
 };

@@ -100,16 +100,28 @@ MessageDialogs::MessageDialogs(QWidget *parent)
 {
 }
 
+void MessageDialogs::setMessageDescription(const QString &description)
+{
+    m_description = description;
+}
+
 void MessageDialogs::showMessage(const std::string &text)
 {
-    messageBox(translated(text), m_parent)->exec();
+    showBox(translated(text));
 }
 
 void MessageDialogs::showComposedMessage(const std::string &pattern,
                                          const std::vector<std::string> &arguments)
 {
     const std::string text = compose(translated(pattern).toStdString(), arguments);
-    messageBox(QString::fromStdString(text), m_parent)->exec();
+    showBox(QString::fromStdString(text));
+}
+
+void MessageDialogs::showBox(const QString &text)
+{
+    const auto box = messageBox(text, m_parent);
+    box->setAccessibleDescription(m_description);
+    box->exec();
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the order is Dialogs' own

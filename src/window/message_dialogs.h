@@ -22,6 +22,9 @@ class MessageDialogs : public Dialogs
 public:
     explicit MessageDialogs(QWidget *parent);
 
+    // Told to assistive tools with every message from now on, never shown; empty: nothing.
+    void setMessageDescription(const QString &description);
+
     void showMessage(const std::string &text) override;
     void showComposedMessage(const std::string &pattern,
                              const std::vector<std::string> &arguments) override;
@@ -29,5 +32,9 @@ public:
                         const std::string &defaultAnswer) override;
 
 private:
+    // A message box with the description, shown until the player closes it.
+    void showBox(const QString &text);
+
     QPointer<QWidget> m_parent;
+    QString m_description;
 };

@@ -6,11 +6,14 @@
 #include "support/dialog_answerer.h"
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 
 #include <algorithm>
@@ -98,6 +101,7 @@ private:
     std::unique_ptr<Form1> m_window;
     std::unique_ptr<DialogAnswerer> m_answerer;
     QPalette m_startPalette;
+    QFont m_startFont;
 
 private slots:
     void initTestCase();
@@ -105,7 +109,8 @@ private slots:
     void layout_data();
     void layout();
     void focusOrder();
-    void captionsFit();
+    void sizes_data();
+    void sizes();
     void colours();
     void startUpDialogue();
     void twoPlayerGameToAWin();
@@ -140,6 +145,7 @@ void Form1Test::start(const QStringList &answers)
 void Form1Test::initTestCase()
 {
     m_startPalette = QApplication::palette();
+    m_startFont = QApplication::font();
 }
 
 void Form1Test::cleanup()
@@ -147,6 +153,7 @@ void Form1Test::cleanup()
     m_answerer.reset();
     m_window.reset();
     QApplication::setPalette(m_startPalette);
+    QApplication::setFont(m_startFont);
 }
 
 void Form1Test::layout_data()
@@ -215,12 +222,88 @@ void Form1Test::focusOrder()
                           "Command2", "Text5", "Text3", "Text4", "Text2", "Option1", "Option2"}));
 }
 
-void Form1Test::captionsFit()
+void Form1Test::sizes_data()
 {
-    Form1 window;
-    for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Option1", "Option2"}) {
-        auto *control = window.findChild<QWidget *>(QLatin1String(name));
-        QVERIFY2(control->sizeHint().width() <= control->width(), name);
+    // The window resized, zoomed by keys typed into a control, or opened with a large
+    // application font; then cell 4's place, the captions' pixel size and the window's size.
+    QTest::addColumn<QSize>("resizeTo");
+    QTest::addColumn<QString>("typedInto");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<int>("desktopPixels");
+    QTest::addColumn<QRect>("cell4");
+    QTest::addColumn<int>("captionPixels");
+    QTest::addColumn<QSize>("size");
+
+    const QSize design(326, 255);
+    const QSize zoomed(489, 383);
+    const QRect zoomedCell(72, 132, 62, 62);
+    QTest::newRow("design size") << design << "" << QStringList() << 0 << QRect(48, 88, 41, 41)
+                                 << 10 << design;
+    QTest::newRow("twice") << QSize(652, 510) << "" << QStringList() << 0 << QRect(96, 176, 82, 82)
+                           << 20 << QSize(652, 510);
+    QTest::newRow("wide, centred across") << QSize(900, 510) << "" << QStringList() << 0
+                                          << QRect(220, 176, 82, 82) << 20 << QSize(900, 510);
+    QTest::newRow("tall, centred down") << QSize(400, 700) << "" << QStringList() << 0
+                                        << QRect(59, 302, 50, 50) << 12 << QSize(400, 700);
+    QTest::newRow("Ctrl+Plus, Ctrl+= in a cell")
+        << design << "Text1_4" << QStringList{"Ctrl++", "Ctrl+="} << 0 << zoomedCell << 15
+        << zoomed;
+    QTest::newRow("in, in, in, out on a button")
+        << design << "Command1" << QStringList{"Ctrl+=", "Ctrl+=", "Ctrl+=", "Ctrl+-"} << 0
+        << zoomedCell << 15 << zoomed;
+    QTest::newRow("Ctrl+0 and below the design on a button")
+        << design << "Command1" << QStringList{"Ctrl++", "Ctrl+0", "Ctrl+-"} << 0
+        << QRect(48, 88, 41, 41) << 10 << design;
+    // The offscreen platform's screen is 800 x 800 pixels and frames a window by 2 on each side.
+    QTest::newRow("zoomed up to the screen")
+        << design << "Text1_0" << QStringList(8, QStringLiteral("Ctrl++")) << 0
+        << QRect(117, 215, 100, 100) << 24 << QSize(796, 623);
+    QTest::newRow("22-pixel desktop font")
+        << QSize() << "" << QStringList() << 22 << QRect(108, 198, 92, 92) << 22 << QSize(734, 574);
+}
+
+void Form1Test::sizes()
+{
+    QFETCH(QSize, resizeTo);
+    QFETCH(QString, typedInto);
+    QFETCH(QStringList, keys);
+    QFETCH(int, desktopPixels);
+    QFETCH(QRect, cell4);
+    QFETCH(int, captionPixels);
+    QFETCH(QSize, size);
+
+    if (desktopPixels > 0) {
+        QFont large = QApplication::font();
+        large.setPixelSize(desktopPixels);
+        QApplication::setFont(large);
+    }
+    start({"2", "X"});
+    if (resizeTo.isValid())
+        m_window->resize(resizeTo);
+    if (!keys.isEmpty()) {
+        if (QGuiApplication::platformName() == QLatin1String("wayland"))
+            QSKIP("no window takes the keyboard focus on a headless Wayland compositor");
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        for (const QString &key : keys)
+            QTest::keySequence(child<QWidget>(typedInto), QKeySequence(key));
+        QCOMPARE(cell(4)->text(), QString()); // a zoom key is not text
+    }
+    QTRY_COMPARE(m_window->size(), size);
+    QCOMPARE(cell(4)->geometry(), cell4);
+    QCOMPARE(QFontInfo(child<QLabel>("Label3")->font()).pixelSize(), captionPixels);
+    const QStyle *style = m_window->style();
+    const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
+        + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    for (const char *name : {"Label1", "Label2", "Label3", "Label4"}) {
+        auto *label = child<QLabel>(QLatin1String(name));
+        QVERIFY2(label->sizeHint().width() <= label->width(), name);
+    }
+    for (const char *name : {"Option1", "Option2"}) {
+        auto *option = child<QRadioButton>(QLatin1String(name));
+        QVERIFY2(indicator + option->fontMetrics().horizontalAdvance(option->text())
+                     <= option->width(),
+                 name);
     }
 }
 

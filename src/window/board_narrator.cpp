@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: Gorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/board_narrator.h"
+
+#include "window/message_dialogs.h"
+
+BoardNarrator::BoardNarrator(QWidget *window, MessageDialogs &dialogs)
+    : m_announcer(window)
+    , m_dialogs(dialogs)
+{
+}
+
+void BoardNarrator::eventStarting(int clickedCell)
+{
+    m_clickedCell = clickedCell;
+    m_markPlaced = false;
+    m_winningCells.clear();
+    m_dialogs.setMessageDescription({});
+}
+
+void BoardNarrator::cellWritten(int index, const std::string &text)
+{
+    if (text.empty())
+        return;
+    // A mark that no click put there is the computer's: its reply, or its opening move.
+    if (index == m_clickedCell)
+        m_markPlaced = true;
+    else
+        m_announcer.announce(computerMoveText(QString::fromStdString(text), index));
+}
+
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): as FormView::setCellColour
+void BoardNarrator::cellColoured(int index, Colour colour)
+{
+    if (colour != CellWinColour)
+        return;
+    // The win message opens with the line painted and the cells not yet locked; its description
+    // names them, since a locked cell can no longer be visited.
+    m_winningCells << index;
+    m_dialogs.setMessageDescription(winningCellsText(m_winningCells));
+}
+
+void BoardNarrator::eventEnded(const GameState &state)
+{
+    if (m_markPlaced && !state.VsComputer && !state.GameOver)
+        m_announcer.announce(turnText(QString::fromStdString(state.CurrentMark)));
+    m_clickedCell = -1;
+}
