@@ -31,7 +31,8 @@ arch=$(dpkg --print-architecture)
 
 # Qt loads its window-system plugins at run time, out of dpkg-shlibdeps' sight; without them the
 # game cannot open its window. Qt's Wayland platform makes it run natively on Wayland desktops;
-# without it Qt falls back to X11 through XWayland. Liberation Sans is as narrow as the font the
+# without it Qt falls back to X11 through XWayland. Qt's own translations make its buttons (OK,
+# Cancel) speak the player's language as the game does. Liberation Sans is as narrow as the font the
 # controls were sized for, so their captions need not shrink to fit.
 cat >"$stage/DEBIAN/control" <<CONTROL
 Package: gorvane
@@ -40,7 +41,7 @@ Architecture: $arch
 Maintainer: Gorvane maintainers <maintainers@users.noreply.c-seed-968a5ace.example>
 Installed-Size: $size
 Depends: $shlibs, qt6-qpa-plugins, fonts-liberation2
-Recommends: qt6-wayland
+Recommends: qt6-wayland, qt6-translations-l10n
 Section: games
 Priority: optional
 Description: noughts and crosses on a board of ten cells

@@ -105,7 +105,8 @@ for library in $packages; do
         || fail "the package does not depend on $library"
 done
 recommends=$(dpkg-deb --field "$deb" Recommends)
-[ "$recommends" = qt6-wayland ] || fail "the package recommends \"$recommends\", not qt6-wayland"
+[ "$recommends" = "qt6-wayland, qt6-translations-l10n" ] \
+    || fail "the package recommends \"$recommends\", not qt6-wayland and qt6-translations-l10n"
 diff <(cd "$stage" && find . -type f | sed 's/^\.//' | sort) \
     <(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { sub(/^\./, "", $6); print $6 }' | sort) \
     || fail "the package does not hold exactly what cmake --install lays out"

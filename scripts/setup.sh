@@ -19,6 +19,9 @@ trixie) clang_version=19 ;;
 esac
 
 packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev fonts-dejavu-core
+    # the translations: lupdate and lrelease, their CMake functions, Qt's own translations, and a
+    # font with Chinese, Japanese and Korean for the translation test
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-droid-fallback
     # the captions' font
     fonts-liberation2
     # benchmarks: Google Benchmark, and the start-up probe's X client library

@@ -5,13 +5,15 @@
 
 #include "game/board.h"
 #include "game/game.h"
+#include "game/translatable.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr const char *Prompt = "who goes first X or O?";
-constexpr const char *Title = "gorvane";
+//: the answer stays the letter X or O in every language
+constexpr const char *Prompt = translatable("Dialogs", "who goes first X or O?");
+constexpr const char *Title = "gorvane"; // the game's name
 constexpr const char *DefaultAnswer = "X";
 
 // Only ASCII letters change: no other character upper-cases to "X" or "O", and UTF-8 stays intact.

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "game/translatable.h"
+
 struct Game;
 
 // The wording that differs between asking at start-up and after "Play Again?".
@@ -13,10 +15,12 @@ struct FirstMoverWording
     const char *reaskTitle; // "" leaves the platform's title
 };
 
-inline constexpr FirstMoverWording AtStartUp{"Sorry, your choices are X or O",
-                                             "Who goes first X or O?", "gorvane"};
-inline constexpr FirstMoverWording AtPlayAgain{"sorry, your choices are X or O",
-                                               "who goes first X or O?", ""};
+inline constexpr FirstMoverWording AtStartUp{
+    translatable("Dialogs", "Sorry, your choices are X or O"),
+    translatable("Dialogs", "Who goes first X or O?"), "gorvane"};
+inline constexpr FirstMoverWording AtPlayAgain{
+    translatable("Dialogs", "sorry, your choices are X or O"),
+    translatable("Dialogs", "who goes first X or O?"), ""};
 
 // Asks until the answer is "X" or "O" and leaves it in CurrentMark. Only the first answer is
 // upper-cased: a small letter typed at a re-ask is refused again.

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "game/translatable.h"
+
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
@@ -12,7 +14,8 @@ class OverflowError : public std::overflow_error
 {
 public:
     OverflowError()
-        : std::overflow_error("Overflow error: a counter went beyond the range -32768 to 32767.")
+        : std::overflow_error(translatable(
+            "Dialogs", "Overflow error: a counter went beyond the range -32768 to 32767."))
     {
     }
 };

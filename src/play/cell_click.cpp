@@ -5,6 +5,7 @@
 
 #include "game/board.h"
 #include "game/game.h"
+#include "game/translatable.h"
 #include "play/advanced_move.h"
 #include "play/beginner_move.h"
 #include "rules/outcome.h"
@@ -12,7 +13,7 @@
 
 namespace {
 
-constexpr const char *AlreadySelected = "Sorry, already selected.";
+constexpr const char *AlreadySelected = translatable("Dialogs", "Sorry, already selected.");
 
 void placeForTwoPlayers(Game &game, int cell)
 {

@@ -4,21 +4,27 @@
 #include "rules/outcome.h"
 
 #include "game/game.h"
+#include "game/translatable.h"
 #include "rules/number_text.h"
 
 namespace {
 
 constexpr int BottomRowCode = 12; // the row 7-8-9, whose first cell is 7
 
+// The mark, then the line's wording and the number. The number is never negative, so the blank
+// that stands in its sign's place is written into the wording, and the number goes over as digits.
 const char *winWording(LineKind kind)
 {
     switch (kind) {
     case LineKind::Row:
-        return " has won by row ";
+        //: %1 is the winner's mark, X or O; %2 the row's number (0 top, 1, 2, 4 the bottom four)
+        return translatable("Dialogs", "%1 has won by row  %2");
     case LineKind::Column:
-        return " has won by col ";
+        //: %1 is the winner's mark, X or O; %2 the column's number, 0 to 2 from the left
+        return translatable("Dialogs", "%1 has won by col  %2");
     case LineKind::Diagonal:
-        return " has won by diagonal ";
+        //: %1 is the winner's mark, X or O; %2 the diagonal's first cell: 0, 1 or 2
+        return translatable("Dialogs", "%1 has won by diagonal  %2");
     }
     return "";
 }
@@ -32,7 +38,8 @@ void AnnounceWin(Game &game, LineKind kind, int code)
     // The winner comes off the board, not from the turn: the turn may have passed on already.
     game.state.CurrentMark = game.form.cellText(firstCell);
     const int number = isRow ? code / 3 : code; // row codes 0, 3, 6, 12 show as 0, 1, 2, 4
-    game.dialogs.showMessage(game.state.CurrentMark + winWording(kind) + numberText(number));
+    game.dialogs.showComposedMessage(winWording(kind),
+                                     {game.state.CurrentMark, std::to_string(number)});
     LockBoard(game);
 }
 
@@ -62,7 +69,7 @@ void CheckForTie(Game &game)
     if (state.MoveCount != CellCount)
         return;
     ++state.Ties;
-    game.dialogs.showMessage("The game is a tie.");
+    game.dialogs.showMessage(translatable("Dialogs", "The game is a tie."));
     game.form.setScoreText(ScoreBox::Text4, numberText(state.Ties.value()));
     LockBoard(game);
 }

@@ -10,7 +10,8 @@
 
 class QWidget;
 
-// What a screen reader hears beyond the window's own texts, all of them here, in English.
+// What a screen reader hears beyond the window's own texts, all of them here, in the player's
+// language.
 QString computerMoveText(const QString &mark, int cell); // "O on cell 8"
 QString turnText(const QString &mark); // "O to play"
 QString winningCellsText(const QList<int> &cells); // "cells 1, 5 and 9"

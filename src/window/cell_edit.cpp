@@ -60,9 +60,11 @@ void CellEdit::setColour(Colour colour)
 
 void CellEdit::describe()
 {
-    QString description = text().isEmpty() ? QStringLiteral("empty") : text();
+    //: what a free cell holds, as a screen reader tells it
+    QString description = text().isEmpty() ? tr("empty") : text();
+    //: %1 is what the cell holds
     if (m_colour == CellWinColour)
-        description += QStringLiteral(", winning line");
+        description = tr("%1, winning line").arg(description);
     setAccessibleDescription(description);
 }
 

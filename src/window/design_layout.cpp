@@ -37,20 +37,28 @@ qreal inQuarters(qreal scale)
     return std::abs(quarters - nearest) < 0.02 ? nearest : quarters;
 }
 
-// How much of the room its control gives it a caption's text takes; above 1 it is cut off. An
-// option button's size hint adds a margin for the focus frame, which the style keeps inside the
-// button, so its text is measured against the room right of the indicator.
-qreal captionOverRoom(const QWidget *control)
+// How much of the room its control gives it the English caption takes; above 1 it is cut off. A
+// label's size hint is its shown caption and its margins. An option button's adds a margin for the
+// focus frame, which the style keeps inside the button, so its text is measured against the room
+// right of the indicator.
+qreal captionOverRoom(const QWidget *control, const QString &english)
 {
+    const QFontMetrics metrics = control->fontMetrics();
     const auto *button = qobject_cast<const QRadioButton *>(control);
-    if (button == nullptr)
-        return qreal(control->sizeHint().width()) / control->width();
+    if (button == nullptr) {
+        const QString shown = control->property("text").toString();
+        int width = control->sizeHint().width();
+        // In English the shown caption is the design's; nothing else to measure.
+        if (shown != english)
+            width += metrics.horizontalAdvance(english) - metrics.horizontalAdvance(shown);
+        return qreal(width) / control->width();
+    }
     QStyleOptionButton option;
     option.initFrom(button);
-    option.text = button->text();
+    option.text = english;
     const QRect room =
         button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
-    return qreal(button->fontMetrics().horizontalAdvance(button->text())) / room.width();
+    return qreal(metrics.horizontalAdvance(english)) / room.width();
 }
 
 } // namespace
@@ -78,10 +86,10 @@ DesignLayout::DesignLayout(QWidget *window)
     zoomKeys({QKeySequence(Qt::CTRL | Qt::Key_0)}, [] { return 1.0; });
 }
 
-void DesignLayout::place(QWidget *control, const QRect &twips)
+void DesignLayout::place(QWidget *control, const QRect &twips, const QString &english)
 {
-    m_placed.push_back({control, twips});
-    control->setGeometry(pixels(twips));
+    m_placed.push_back({control, twips, english});
+    apply(m_placed.back());
 }
 
 void DesignLayout::keepFont(QWidget *control, const QFont &font)
@@ -99,10 +107,14 @@ void DesignLayout::fitFontToDesign(const std::vector<QWidget *> &captioned)
     constexpr int DesignPixels = 11;
     constexpr int NarrowPixels = 10;
     constexpr int SmallestPixels = 8;
-    const auto widestOverRoom = [&captioned] {
+    std::vector<QString> english;
+    english.reserve(captioned.size());
+    for (const QWidget *control : captioned)
+        english.push_back(englishCaption(control));
+    const auto widestOverRoom = [&captioned, &english] {
         qreal widest = 0;
-        for (const QWidget *control : captioned)
-            widest = std::max(widest, captionOverRoom(control));
+        for (std::size_t index = 0; index < captioned.size(); ++index)
+            widest = std::max(widest, captionOverRoom(captioned[index], english[index]));
         return widest;
     };
     QFont narrow = m_window->font();
@@ -130,10 +142,23 @@ void DesignLayout::openForTextOf(int pixels)
         zoomTo(std::ceil(4.0 * pixels / own) / 4);
 }
 
+// The English caption the control was placed with, or the caption it shows.
+QString DesignLayout::englishCaption(const QWidget *control) const
+{
+    const auto placed =
+        std::find_if(m_placed.begin(), m_placed.end(),
+                     [control](const Placed &each) { return each.control == control; });
+    if (placed != m_placed.end() && !placed->english.isEmpty())
+        return placed->english;
+    return control->property("text").toString();
+}
+
 bool DesignLayout::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window && event->type() == QEvent::Resize)
         fitTo(m_window->size());
+    else if (watched == m_window && event->type() == QEvent::LayoutDirectionChange)
+        layOut();
     return QObject::eventFilter(watched, event);
 }
 
@@ -160,10 +185,18 @@ QRect DesignLayout::pixels(const QRect &twips) const
     return {m_origin + topLeft, QSize(farEdges.x() - topLeft.x(), farEdges.y() - topLeft.y())};
 }
 
+// Right to left, mirrored within the window: the design stays centred, its left and right
+// swapped, at every size.
+void DesignLayout::apply(const Placed &placed) const
+{
+    placed.control->setGeometry(
+        QStyle::visualRect(m_window->layoutDirection(), m_window->rect(), pixels(placed.twips)));
+}
+
 void DesignLayout::layOut()
 {
     for (const Placed &placed : m_placed)
-        placed.control->setGeometry(pixels(placed.twips));
+        apply(placed);
     for (const Sized &sized : m_sized) {
         QFont font = sized.font;
         // Whole pixels, rounded down: text grows no faster than the control that holds it.

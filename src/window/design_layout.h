@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 #include <vector>
 
@@ -26,11 +27,14 @@ public:
 
     [[nodiscard]] QWidget *window() const { return m_window; }
 
-    // Places the control at its rectangle in twips, now and at every later scale.
-    void place(QWidget *control, const QRect &twips);
+    // Places the control at its rectangle in twips, now and at every later scale, mirrored in a
+    // right-to-left window as Qt mirrors a laid-out one. A control that shows its caption
+    // translated names the English, the design's own caption, for fitting the font.
+    void place(QWidget *control, const QRect &twips, const QString &english = {});
     // The control's font at the design size; at other scales it grows in proportion.
     void keepFont(QWidget *control, const QFont &font);
-    // Gives the window the font, at the design size, in which every one of the captions fits.
+    // Gives the window the font, at the design size, in which every one of the captions fits in
+    // English: every language is shown at the size English is, its captions written to fit.
     void fitFontToDesign(const std::vector<QWidget *> &captioned);
     // Opens at a scale at which the window's own font is at least `pixels` large, where that is
     // a large-text setting (16 pixels or more), within the screen.
@@ -44,6 +48,7 @@ private:
     {
         QWidget *control = nullptr;
         QRect twips;
+        QString english;
     };
     struct Sized
     {
@@ -53,6 +58,8 @@ private:
 
     void fitTo(QSize size);
     [[nodiscard]] QRect pixels(const QRect &twips) const;
+    void apply(const Placed &placed) const;
+    [[nodiscard]] QString englishCaption(const QWidget *control) const;
     void layOut();
     void zoomTo(qreal scale);
     [[nodiscard]] qreal largestScale() const;

@@ -65,6 +65,19 @@ Widget *place(DesignLayout &layout, const char *name, const QString &text, const
     return widget;
 }
 
+// A caption in the player's language. The layout keeps the English, the design's own caption:
+// the font is fitted to the English, so that every language is shown at the same size.
+template<typename Widget>
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the name before the caption, as in place()
+Widget *placeCaptioned(DesignLayout &layout, const char *name, const char *english,
+                       const QRect &twips)
+{
+    auto *widget = new Widget(Form1::tr(english), layout.window());
+    widget->setObjectName(QLatin1String(name));
+    layout.place(widget, twips, QLatin1String(english));
+    return widget;
+}
+
 // A screen reader names the box after its label; the buddy ties the two for other tools too.
 void labelBox(QLabel *label, QLineEdit *box)
 {
@@ -109,13 +122,15 @@ void Form1::createBoard()
     for (int index = 0; index < CellCount; ++index) {
         auto *cell = new CellEdit(this);
         cell->setObjectName(QStringLiteral("Text1_%1").arg(index));
-        cell->setAccessibleName(QStringLiteral("Cell %1").arg(index));
+        cell->setAccessibleName(tr("Cell %1").arg(index));
         m_layout.place(cell, cellTwips(index));
         cell->setAlignment(Qt::AlignCenter);
         connect(cell, &CellEdit::clicked, this,
                 [this, index] { raise([index](Game &game) { Text1_Click(game, index); }, index); });
+        // Left and Right follow the board as it is drawn, mirrored too.
         connect(cell, &CellEdit::stepRequested, this, [this, index](int across, int down) {
-            const int next = cellAt(cellPlace(index) + QPoint(across, down));
+            const int drawnAcross = isRightToLeft() ? -across : across;
+            const int next = cellAt(cellPlace(index) + QPoint(drawnAcross, down));
             if (next >= 0)
                 m_cells.at(next)->setFocus(Qt::TabFocusReason);
         });
@@ -125,12 +140,12 @@ void Form1::createBoard()
 
 void Form1::createButtons()
 {
-    auto *playAgain = place<QPushButton>(m_layout, "Command1", QStringLiteral("Play Again?"),
-                                         QRect(360, 2760, 1935, 495));
-    auto *exit = place<QPushButton>(m_layout, "Command3", QStringLiteral("Exit"),
-                                    QRect(3960, 2760, 855, 615));
-    auto *resetAll = place<QPushButton>(m_layout, "Command2", QStringLiteral("Reset all"),
-                                        QRect(3480, 2040, 1335, 495));
+    auto *playAgain = placeCaptioned<QPushButton>(m_layout, "Command1", QT_TR_NOOP("Play Again?"),
+                                                  QRect(360, 2760, 1935, 495));
+    auto *exit = placeCaptioned<QPushButton>(m_layout, "Command3", QT_TR_NOOP("Exit"),
+                                             QRect(3960, 2760, 855, 615));
+    auto *resetAll = placeCaptioned<QPushButton>(m_layout, "Command2", QT_TR_NOOP("Reset all"),
+                                                 QRect(3480, 2040, 1335, 495));
     // Return and Enter press a focused button, as Space does.
     for (QPushButton *button : {playAgain, exit, resetAll})
         button->setAutoDefault(true);
@@ -162,17 +177,20 @@ void Form1::createScoreBoxes()
         scoreBox(box.box) = edit;
     }
 
-    labelBox(
-        place<QLabel>(m_layout, "Label4", QStringLiteral("Game #"), QRect(3720, 1560, 615, 255)),
-        scoreBox(ScoreBox::Text5));
-    labelBox(
-        place<QLabel>(m_layout, "Label1", QStringLiteral("Wins by X"), QRect(3600, 480, 735, 255)),
-        scoreBox(ScoreBox::Text2));
-    labelBox(
-        place<QLabel>(m_layout, "Label2", QStringLiteral("Wins by O"), QRect(3600, 840, 735, 255)),
-        scoreBox(ScoreBox::Text3));
-    labelBox(place<QLabel>(m_layout, "Label3", QStringLiteral("Games Tied"),
-                           QRect(3480, 1200, 855, 255)),
+    //: the number of the current game
+    labelBox(placeCaptioned<QLabel>(m_layout, "Label4", QT_TR_NOOP("Game #"),
+                                    QRect(3720, 1560, 615, 255)),
+             scoreBox(ScoreBox::Text5));
+    //: the mark stays X
+    labelBox(placeCaptioned<QLabel>(m_layout, "Label1", QT_TR_NOOP("Wins by X"),
+                                    QRect(3600, 480, 735, 255)),
+             scoreBox(ScoreBox::Text2));
+    //: the mark stays O
+    labelBox(placeCaptioned<QLabel>(m_layout, "Label2", QT_TR_NOOP("Wins by O"),
+                                    QRect(3600, 840, 735, 255)),
+             scoreBox(ScoreBox::Text3));
+    labelBox(placeCaptioned<QLabel>(m_layout, "Label3", QT_TR_NOOP("Games Tied"),
+                                    QRect(3480, 1200, 855, 255)),
              scoreBox(ScoreBox::Text4));
 
     m_title =
@@ -207,10 +225,12 @@ void Form1::changeEvent(QEvent *event)
 
 void Form1::createOptions()
 {
-    m_option1 = place<QRadioButton>(m_layout, "Option1", QStringLiteral("Beginner"),
-                                    QRect(960, 3480, 975, 255));
-    m_option2 = place<QRadioButton>(m_layout, "Option2", QStringLiteral("Advanced"),
-                                    QRect(2520, 3480, 1095, 255));
+    //: the computer's strength
+    m_option1 = placeCaptioned<QRadioButton>(m_layout, "Option1", QT_TR_NOOP("Beginner"),
+                                             QRect(960, 3480, 975, 255));
+    //: the computer's strength
+    m_option2 = placeCaptioned<QRadioButton>(m_layout, "Option2", QT_TR_NOOP("Advanced"),
+                                             QRect(2520, 3480, 1095, 255));
     m_option1->setChecked(true);
     // Whatever checks an option raises its click: the mouse, the keys, an assistive tool's toggle.
     // A check made while a dialog is open is dropped, and the options show the level again.

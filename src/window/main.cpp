@@ -4,13 +4,16 @@
 #include "window/application_identity.h"
 #include "window/form1.h"
 #include "window/termination_signal.h"
+#include "window/translations.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    installTranslations(QLocale::system().uiLanguages());
     setApplicationIdentity();
     Form1 window;
     quitOnTerminationSignal();

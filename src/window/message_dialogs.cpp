@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QShowEvent>
@@ -15,6 +16,27 @@
 #include <algorithm>
 
 namespace {
+
+// The game's texts are English; each is looked up as it is shown. Without a translation, as in
+// English, the text is shown as the game gave it.
+QString translated(const std::string &english)
+{
+    return QCoreApplication::translate("Dialogs", english.c_str());
+}
+
+// Arabic and Persian write digits of their own; in those languages an answer in them means the
+// same number, whichever of the two sets of Arabic digits the keyboard gives.
+QString withLatinDigits(QString answer)
+{
+    if (QLocale().zeroDigit() == QLatin1String("0"))
+        return answer;
+    for (QChar &character : answer) {
+        const int digit = character.digitValue();
+        if (digit >= 0 && character.script() == QChar::Script_Arabic)
+            character = QChar(u'0' + digit);
+    }
+    return answer;
+}
 
 // Opens centred over the window, the first dialog at start-up too. Qt centres a dialog itself, but
 // guesses the sizes of the frames until a window manager has reported them, so the first dialog
@@ -90,22 +112,35 @@ void MessageDialogs::setMessageDescription(const QString &description)
 
 void MessageDialogs::showMessage(const std::string &text)
 {
-    const auto box = messageBox(QString::fromStdString(text), m_parent);
+    showBox(translated(text));
+}
+
+void MessageDialogs::showComposedMessage(const std::string &pattern,
+                                         const std::vector<std::string> &arguments)
+{
+    const std::string text = compose(translated(pattern).toStdString(), arguments);
+    showBox(QString::fromStdString(text));
+}
+
+void MessageDialogs::showBox(const QString &text)
+{
+    const auto box = messageBox(text, m_parent);
     box->setAccessibleDescription(m_description);
     box->exec();
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the order is Dialogs' own
 std::string MessageDialogs::askText(const std::string &prompt, const std::string &title,
                                     const std::string &defaultAnswer)
 {
     CentredDialog<QInputDialog> dialog(m_parent);
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(QString::fromStdString(title));
-    dialog.setLabelText(QString::fromStdString(prompt));
+    dialog.setWindowTitle(translated(title));
+    dialog.setLabelText(translated(prompt));
     dialog.setTextValue(QString::fromStdString(defaultAnswer));
     // The answer's box spans the dialog inside its margins.
     dialog.findChild<QLineEdit *>()->setMinimumWidth(widthForTitle(dialog));
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.textValue().toStdString();
+    return withLatinDigits(dialog.textValue()).toStdString();
 }

@@ -26,6 +26,8 @@ public:
     void setMessageDescription(const QString &description);
 
     void showMessage(const std::string &text) override;
+    void showComposedMessage(const std::string &pattern,
+                             const std::vector<std::string> &arguments) override;
     std::string askText(const std::string &prompt, const std::string &title,
                         const std::string &defaultAnswer) override;
     [[nodiscard]] bool quitting() const override { return m_quitting; }
@@ -33,6 +35,9 @@ public:
     void setQuitting() { m_quitting = true; }
 
 private:
+    // A message box with the description, shown until the player closes it.
+    void showBox(const QString &text);
+
     QPointer<QWidget> m_parent;
     QString m_description;
     bool m_quitting = false;

@@ -1,0 +1,152 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="gd_GB">
+<context>
+    <name>Announcer</name>
+    <message>
+        <source>%1 on cell %2</source>
+        <extracomment>the computer has put the mark %1 (X or O) on the cell numbered %2</extracomment>
+        <translation>%1 air cealla %2</translation>
+    </message>
+    <message>
+        <source>%1 to play</source>
+        <extracomment>the player with the mark %1 (X or O) moves next</extracomment>
+        <translation>cothrom %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>between the numbers of the winning cells before the last, as in &quot;cells 1, 5 and 9&quot;</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>cells %1 and %2</source>
+        <extracomment>the cells of the winning line: %1 all numbers but the last, joined as above, %2 the last</extracomment>
+        <translation>ceallan %1 agus %2</translation>
+    </message>
+</context>
+<context>
+    <name>CellEdit</name>
+    <message>
+        <source>empty</source>
+        <extracomment>what a free cell holds, as a screen reader tells it</extracomment>
+        <translation>falamh</translation>
+    </message>
+    <message>
+        <source>%1, winning line</source>
+        <extracomment>%1 is what the cell holds</extracomment>
+        <translation>%1, loidhne bhuadhach</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>who goes first X or O?</source>
+        <extracomment>the answer stays the letter X or O in every language</extracomment>
+        <translation>Cò thòisicheas, X no O?</translation>
+    </message>
+    <message>
+        <source>Sorry, your choices are X or O</source>
+        <translation>Freagair X no O.</translation>
+    </message>
+    <message>
+        <source>Who goes first X or O?</source>
+        <translation>Cò thòisicheas, X no O?</translation>
+    </message>
+    <message>
+        <source>sorry, your choices are X or O</source>
+        <translation>Freagair X no O.</translation>
+    </message>
+    <message>
+        <source>Player Number</source>
+        <translation>Cluicheadairean</translation>
+    </message>
+    <message>
+        <source>Select number of players.</source>
+        <translation>Tagh an àireamh de chluicheadairean.</translation>
+    </message>
+    <message>
+        <source>Sorry, must be 1 or 2.</source>
+        <translation>Feumaidh e bhith 1 no 2.</translation>
+    </message>
+    <message>
+        <source>Number or players?</source>
+        <extracomment>asked again after a refused answer: how many players, 1 or 2</extracomment>
+        <translation>Co mheud cluicheadair?</translation>
+    </message>
+    <message>
+        <source>Overflow error: a counter went beyond the range -32768 to 32767.</source>
+        <translation>Mearachd cur thairis: chaidh cunntair taobh a-muigh an raoin -32768 gu 32767.</translation>
+    </message>
+    <message>
+        <source>Sorry, already selected.</source>
+        <translation>Tha an cealla seo trang.</translation>
+    </message>
+    <message>
+        <source>%1 has won by row  %2</source>
+        <extracomment>%1 is the winner&apos;s mark, X or O; %2 the row&apos;s number (0 top, 1, 2, 4 the bottom four)</extracomment>
+        <translation>Bhuannaich %1 le sreath %2</translation>
+    </message>
+    <message>
+        <source>%1 has won by col  %2</source>
+        <extracomment>%1 is the winner&apos;s mark, X or O; %2 the column&apos;s number, 0 to 2 from the left</extracomment>
+        <translation>Bhuannaich %1 le colbh %2</translation>
+    </message>
+    <message>
+        <source>%1 has won by diagonal  %2</source>
+        <extracomment>%1 is the winner&apos;s mark, X or O; %2 the diagonal&apos;s first cell: 0, 1 or 2</extracomment>
+        <translation>Bhuannaich %1 le trastan %2</translation>
+    </message>
+    <message>
+        <source>The game is a tie.</source>
+        <translation>Tha an geama co-ionnann.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Cell %1</source>
+        <translation>Cealla %1</translation>
+    </message>
+    <message>
+        <source>Play Again?</source>
+        <translation>A-rithist?</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Fàg</translation>
+    </message>
+    <message>
+        <source>Reset all</source>
+        <translation>Ath-shuidhich</translation>
+    </message>
+    <message>
+        <source>Game #</source>
+        <extracomment>the number of the current game</extracomment>
+        <translation>Geama</translation>
+    </message>
+    <message>
+        <source>Wins by X</source>
+        <extracomment>the mark stays X</extracomment>
+        <translation>Buaidh X</translation>
+    </message>
+    <message>
+        <source>Wins by O</source>
+        <extracomment>the mark stays O</extracomment>
+        <translation>Buaidh O</translation>
+    </message>
+    <message>
+        <source>Games Tied</source>
+        <translation>Co-ionnann</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <extracomment>the computer&apos;s strength</extracomment>
+        <translation>Furasta</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <extracomment>the computer&apos;s strength</extracomment>
+        <translation>Doirbh</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,152 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko_KR">
+<context>
+    <name>Announcer</name>
+    <message>
+        <source>%1 on cell %2</source>
+        <extracomment>the computer has put the mark %1 (X or O) on the cell numbered %2</extracomment>
+        <translation>%1, 칸 %2</translation>
+    </message>
+    <message>
+        <source>%1 to play</source>
+        <extracomment>the player with the mark %1 (X or O) moves next</extracomment>
+        <translation>%1 차례</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>between the numbers of the winning cells before the last, as in &quot;cells 1, 5 and 9&quot;</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>cells %1 and %2</source>
+        <extracomment>the cells of the winning line: %1 all numbers but the last, joined as above, %2 the last</extracomment>
+        <translation>칸 %1 및 %2</translation>
+    </message>
+</context>
+<context>
+    <name>CellEdit</name>
+    <message>
+        <source>empty</source>
+        <extracomment>what a free cell holds, as a screen reader tells it</extracomment>
+        <translation>비어 있음</translation>
+    </message>
+    <message>
+        <source>%1, winning line</source>
+        <extracomment>%1 is what the cell holds</extracomment>
+        <translation>%1, 승리 줄</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>who goes first X or O?</source>
+        <extracomment>the answer stays the letter X or O in every language</extracomment>
+        <translation>누가 먼저 할까요? X 또는 O</translation>
+    </message>
+    <message>
+        <source>Sorry, your choices are X or O</source>
+        <translation>X 또는 O로 답하세요.</translation>
+    </message>
+    <message>
+        <source>Who goes first X or O?</source>
+        <translation>누가 먼저 할까요? X 또는 O</translation>
+    </message>
+    <message>
+        <source>sorry, your choices are X or O</source>
+        <translation>X 또는 O로 답하세요.</translation>
+    </message>
+    <message>
+        <source>Player Number</source>
+        <translation>플레이어 수</translation>
+    </message>
+    <message>
+        <source>Select number of players.</source>
+        <translation>플레이어 수를 고르세요.</translation>
+    </message>
+    <message>
+        <source>Sorry, must be 1 or 2.</source>
+        <translation>1 또는 2여야 합니다.</translation>
+    </message>
+    <message>
+        <source>Number or players?</source>
+        <extracomment>asked again after a refused answer: how many players, 1 or 2</extracomment>
+        <translation>플레이어 수는?</translation>
+    </message>
+    <message>
+        <source>Overflow error: a counter went beyond the range -32768 to 32767.</source>
+        <translation>오버플로 오류: 카운터가 -32768~32767 범위를 벗어났습니다.</translation>
+    </message>
+    <message>
+        <source>Sorry, already selected.</source>
+        <translation>이미 선택한 칸입니다.</translation>
+    </message>
+    <message>
+        <source>%1 has won by row  %2</source>
+        <extracomment>%1 is the winner&apos;s mark, X or O; %2 the row&apos;s number (0 top, 1, 2, 4 the bottom four)</extracomment>
+        <translation>%1 승리: 가로줄 %2</translation>
+    </message>
+    <message>
+        <source>%1 has won by col  %2</source>
+        <extracomment>%1 is the winner&apos;s mark, X or O; %2 the column&apos;s number, 0 to 2 from the left</extracomment>
+        <translation>%1 승리: 세로줄 %2</translation>
+    </message>
+    <message>
+        <source>%1 has won by diagonal  %2</source>
+        <extracomment>%1 is the winner&apos;s mark, X or O; %2 the diagonal&apos;s first cell: 0, 1 or 2</extracomment>
+        <translation>%1 승리: 대각선 %2</translation>
+    </message>
+    <message>
+        <source>The game is a tie.</source>
+        <translation>무승부입니다.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Cell %1</source>
+        <translation>칸 %1</translation>
+    </message>
+    <message>
+        <source>Play Again?</source>
+        <translation>다시 하기</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>끝내기</translation>
+    </message>
+    <message>
+        <source>Reset all</source>
+        <translation>초기화</translation>
+    </message>
+    <message>
+        <source>Game #</source>
+        <extracomment>the number of the current game</extracomment>
+        <translation>게임 번호</translation>
+    </message>
+    <message>
+        <source>Wins by X</source>
+        <extracomment>the mark stays X</extracomment>
+        <translation>X 승리</translation>
+    </message>
+    <message>
+        <source>Wins by O</source>
+        <extracomment>the mark stays O</extracomment>
+        <translation>O 승리</translation>
+    </message>
+    <message>
+        <source>Games Tied</source>
+        <translation>무승부</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <extracomment>the computer&apos;s strength</extracomment>
+        <translation>초급</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <extracomment>the computer&apos;s strength</extracomment>
+        <translation>고급</translation>
+    </message>
+</context>
+</TS>

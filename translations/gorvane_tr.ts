@@ -1,0 +1,152 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR">
+<context>
+    <name>Announcer</name>
+    <message>
+        <source>%1 on cell %2</source>
+        <extracomment>the computer has put the mark %1 (X or O) on the cell numbered %2</extracomment>
+        <translation>%1, kare %2</translation>
+    </message>
+    <message>
+        <source>%1 to play</source>
+        <extracomment>the player with the mark %1 (X or O) moves next</extracomment>
+        <translation>sıra: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>between the numbers of the winning cells before the last, as in &quot;cells 1, 5 and 9&quot;</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>cells %1 and %2</source>
+        <extracomment>the cells of the winning line: %1 all numbers but the last, joined as above, %2 the last</extracomment>
+        <translation>%1 ve %2 kareleri</translation>
+    </message>
+</context>
+<context>
+    <name>CellEdit</name>
+    <message>
+        <source>empty</source>
+        <extracomment>what a free cell holds, as a screen reader tells it</extracomment>
+        <translation>boş</translation>
+    </message>
+    <message>
+        <source>%1, winning line</source>
+        <extracomment>%1 is what the cell holds</extracomment>
+        <translation>%1, kazanan çizgi</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>who goes first X or O?</source>
+        <extracomment>the answer stays the letter X or O in every language</extracomment>
+        <translation>Kim başlar, X mi O mu?</translation>
+    </message>
+    <message>
+        <source>Sorry, your choices are X or O</source>
+        <translation>X ya da O yazın.</translation>
+    </message>
+    <message>
+        <source>Who goes first X or O?</source>
+        <translation>Kim başlar, X mi O mu?</translation>
+    </message>
+    <message>
+        <source>sorry, your choices are X or O</source>
+        <translation>X ya da O yazın.</translation>
+    </message>
+    <message>
+        <source>Player Number</source>
+        <translation>Oyuncular</translation>
+    </message>
+    <message>
+        <source>Select number of players.</source>
+        <translation>Oyuncu sayısını seçin.</translation>
+    </message>
+    <message>
+        <source>Sorry, must be 1 or 2.</source>
+        <translation>1 ya da 2 olmalı.</translation>
+    </message>
+    <message>
+        <source>Number or players?</source>
+        <extracomment>asked again after a refused answer: how many players, 1 or 2</extracomment>
+        <translation>Oyuncu sayısı?</translation>
+    </message>
+    <message>
+        <source>Overflow error: a counter went beyond the range -32768 to 32767.</source>
+        <translation>Taşma hatası: bir sayaç -32768 ile 32767 aralığının dışına çıktı.</translation>
+    </message>
+    <message>
+        <source>Sorry, already selected.</source>
+        <translation>Bu kare dolu.</translation>
+    </message>
+    <message>
+        <source>%1 has won by row  %2</source>
+        <extracomment>%1 is the winner&apos;s mark, X or O; %2 the row&apos;s number (0 top, 1, 2, 4 the bottom four)</extracomment>
+        <translation>%1 kazandı: satır %2</translation>
+    </message>
+    <message>
+        <source>%1 has won by col  %2</source>
+        <extracomment>%1 is the winner&apos;s mark, X or O; %2 the column&apos;s number, 0 to 2 from the left</extracomment>
+        <translation>%1 kazandı: sütun %2</translation>
+    </message>
+    <message>
+        <source>%1 has won by diagonal  %2</source>
+        <extracomment>%1 is the winner&apos;s mark, X or O; %2 the diagonal&apos;s first cell: 0, 1 or 2</extracomment>
+        <translation>%1 kazandı: çapraz %2</translation>
+    </message>
+    <message>
+        <source>The game is a tie.</source>
+        <translation>Berabere.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Cell %1</source>
+        <translation>Kare %1</translation>
+    </message>
+    <message>
+        <source>Play Again?</source>
+        <translation>Yeniden?</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Çık</translation>
+    </message>
+    <message>
+        <source>Reset all</source>
+        <translation>Sıfırla</translation>
+    </message>
+    <message>
+        <source>Game #</source>
+        <extracomment>the number of the current game</extracomment>
+        <translation>Oyun</translation>
+    </message>
+    <message>
+        <source>Wins by X</source>
+        <extracomment>the mark stays X</extracomment>
+        <translation>X kazandı</translation>
+    </message>
+    <message>
+        <source>Wins by O</source>
+        <extracomment>the mark stays O</extracomment>
+        <translation>O kazandı</translation>
+    </message>
+    <message>
+        <source>Games Tied</source>
+        <translation>Berabere</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <extracomment>the computer&apos;s strength</extracomment>
+        <translation>Kolay</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <extracomment>the computer&apos;s strength</extracomment>
+        <translation>Zor</translation>
+    </message>
+</context>
+</TS>
