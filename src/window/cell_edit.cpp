@@ -60,9 +60,12 @@ void CellEdit::setColour(Colour colour)
 
 void CellEdit::describe()
 {
-    QString description = text().isEmpty() ? QStringLiteral("empty") : text();
+    // A screen reader speaks the text itself; the description adds only what the text cannot say.
+    QString description;
     if (m_colour == CellWinColour)
-        description += QStringLiteral(", winning line");
+        description = QStringLiteral("winning line");
+    else if (text().isEmpty())
+        description = QStringLiteral("empty");
     setAccessibleDescription(description);
 }
 
