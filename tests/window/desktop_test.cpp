@@ -247,17 +247,20 @@ void DesktopTest::pressesWaitForTheDialog()
     }
     QTimer::singleShot(0, this, [this] {
         for (const char *button : {"Command1", "Command2", "Command3"})
-            accessible(child(QLatin1String(button)))->actionInterface()->doAction(
-                QAccessibleActionInterface::pressAction());
-        accessible(child(QStringLiteral("Option2")))->actionInterface()->doAction(
-            QAccessibleActionInterface::toggleAction());
+            accessible(child(QLatin1String(button)))
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
+        accessible(child(QStringLiteral("Option2")))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
         QTest::qWait(300); // Qt's press clicks a button a tenth of a second later
         qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->accept();
     });
     QTest::keyClicks(cell(0), QStringLiteral("Z"));
     QTest::mouseClick(cell(0), Qt::LeftButton); // refused, with a message
     QCOMPARE(qobject_cast<QLineEdit *>(cell(0))->text(), QStringLiteral("Z"));
-    QCOMPARE(qobject_cast<QLineEdit *>(child(QStringLiteral("Text5")))->text(), QStringLiteral("1"));
+    QCOMPARE(qobject_cast<QLineEdit *>(child(QStringLiteral("Text5")))->text(),
+             QStringLiteral("1"));
     QVERIFY(qobject_cast<QRadioButton *>(child(QStringLiteral("Option1")))->isChecked());
     QVERIFY(m_window->isVisible());
 }
