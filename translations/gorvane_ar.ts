@@ -32,9 +32,9 @@
         <translation>فارغة</translation>
     </message>
     <message>
-        <source>%1, winning line</source>
-        <extracomment>%1 is what the cell holds</extracomment>
-        <translation>%1، خط فائز</translation>
+        <source>winning line</source>
+        <extracomment>said of a cell on the completed line, after what it holds</extracomment>
+        <translation>خط فائز</translation>
     </message>
 </context>
 <context>

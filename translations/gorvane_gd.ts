@@ -32,9 +32,9 @@
         <translation>falamh</translation>
     </message>
     <message>
-        <source>%1, winning line</source>
-        <extracomment>%1 is what the cell holds</extracomment>
-        <translation>%1, loidhne bhuadhach</translation>
+        <source>winning line</source>
+        <extracomment>said of a cell on the completed line, after what it holds</extracomment>
+        <translation>loidhne bhuadhach</translation>
     </message>
 </context>
 <context>

@@ -32,9 +32,9 @@
         <translation>prazno</translation>
     </message>
     <message>
-        <source>%1, winning line</source>
-        <extracomment>%1 is what the cell holds</extracomment>
-        <translation>%1, pobjednička linija</translation>
+        <source>winning line</source>
+        <extracomment>said of a cell on the completed line, after what it holds</extracomment>
+        <translation>pobjednička linija</translation>
     </message>
 </context>
 <context>

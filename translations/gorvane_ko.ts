@@ -32,9 +32,9 @@
         <translation>비어 있음</translation>
     </message>
     <message>
-        <source>%1, winning line</source>
-        <extracomment>%1 is what the cell holds</extracomment>
-        <translation>%1, 승리 줄</translation>
+        <source>winning line</source>
+        <extracomment>said of a cell on the completed line, after what it holds</extracomment>
+        <translation>승리 줄</translation>
     </message>
 </context>
 <context>

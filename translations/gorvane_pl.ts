@@ -32,9 +32,9 @@
         <translation>puste</translation>
     </message>
     <message>
-        <source>%1, winning line</source>
-        <extracomment>%1 is what the cell holds</extracomment>
-        <translation>%1, linia wygrywająca</translation>
+        <source>winning line</source>
+        <extracomment>said of a cell on the completed line, after what it holds</extracomment>
+        <translation>linia wygrywająca</translation>
     </message>
 </context>
 <context>

@@ -32,9 +32,9 @@
         <translation>vazia</translation>
     </message>
     <message>
-        <source>%1, winning line</source>
-        <extracomment>%1 is what the cell holds</extracomment>
-        <translation>%1, linha vencedora</translation>
+        <source>winning line</source>
+        <extracomment>said of a cell on the completed line, after what it holds</extracomment>
+        <translation>linha vencedora</translation>
     </message>
 </context>
 <context>

@@ -32,9 +32,9 @@
         <translation>пусто</translation>
     </message>
     <message>
-        <source>%1, winning line</source>
-        <extracomment>%1 is what the cell holds</extracomment>
-        <translation>%1, выигрышная линия</translation>
+        <source>winning line</source>
+        <extracomment>said of a cell on the completed line, after what it holds</extracomment>
+        <translation>выигрышная линия</translation>
     </message>
 </context>
 <context>

@@ -60,11 +60,14 @@ void CellEdit::setColour(Colour colour)
 
 void CellEdit::describe()
 {
-    //: what a free cell holds, as a screen reader tells it
-    QString description = text().isEmpty() ? tr("empty") : text();
-    //: %1 is what the cell holds
+    // A screen reader speaks the text itself; the description adds only what the text cannot say.
+    QString description;
     if (m_colour == CellWinColour)
-        description = tr("%1, winning line").arg(description);
+        //: said of a cell on the completed line, after what it holds
+        description = tr("winning line");
+    else if (text().isEmpty())
+        //: what a free cell holds, as a screen reader tells it
+        description = tr("empty");
     setAccessibleDescription(description);
 }
 

@@ -3,10 +3,10 @@
 
 """Plays the built game from the keyboard while Orca runs, and checks what Orca says.
 
-Orca has no synthesiser here; its debug log records every utterance as "SPEECH OUTPUT:". Two
-runs of the game: one player, where the computer's reply and its opening move are spoken, a cell
-is announced on its first visit, and "Play Again?" leaves the focus on the board; and two players
-to a win, where the winning cells follow the win message. The board is read through AT-SPI.
+Orca has no synthesiser here; its debug log records every utterance as "SPEECH OUTPUT:". One
+player: a cell's first visit, the computer's reply where the board (read through AT-SPI) shows it,
+a filled cell's mark said once on a later visit, the computer's opening move and the focus on the
+board after "Play Again?". Two players: whose turn after each move, the winning cells after a win.
 Usage: orca.py GORVANE WORK
 """
 import os
@@ -16,58 +16,41 @@ import subprocess
 import sys
 import time
 
-import pyatspi
-from gi.repository import Gio, GLib
-
-WAIT_SECONDS = 20
+from screen_reader import Atspi, Failure, Gio, GLib, ScreenReader, find, press
 
 
 class Orca:
     def __init__(self, work):
-        self.log_path = os.path.join(work, "orca.log")
-        prefs = os.path.join(work, "orca-prefs")
+        self.log, prefs, self.read = os.path.join(work, "orca.log"), os.path.join(work, "prefs"), 0
         os.mkdir(prefs)
-        # Orca runs this from its settings folder at start-up: its log, written through a buffer
-        # otherwise, then shows each line as it is said.
+        # Orca runs this at start-up: its log, buffered otherwise, then shows each line as said.
         with open(os.path.join(prefs, "orca-customizations.py"), "w") as customizations:
             customizations.write("import orca.debug\n"
                                  "orca.debug.debugFile.reconfigure(line_buffering=True)\n")
-        self.process = subprocess.Popen(
-            ["orca", "-u", prefs, "--debug-file", self.log_path],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.read = 0
+        self.process = subprocess.Popen(["orca", "-u", prefs, "--debug-file", self.log],
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.hear("Screen reader on.")
 
-    def spoken(self):
-        if not os.path.exists(self.log_path):
-            return []
-        with open(self.log_path, errors="replace") as log:
+    def said(self):
+        with open(self.log, "a+", errors="replace") as log:
+            log.seek(0)
             return re.findall(r"SPEECH OUTPUT: '(.*)' ?\{", log.read())
 
     def hear(self, *expected):
         """Waits until Orca has said these, in this order, after what hear() found last."""
-        deadline = time.monotonic() + WAIT_SECONDS
+        deadline = time.monotonic() + 20
         while time.monotonic() < deadline:
-            said = self.spoken()
-            at = self.read
+            at, said = self.read, self.said()
             for phrase in expected:
                 at = next((i + 1 for i in range(at, len(said)) if said[i] == phrase), None)
                 if at is None:
                     break
             if at is not None:
-                print(f"orca test: heard {list(expected)}", flush=True)
+                print(f"orca test: heard {said[self.read:at]}", flush=True)
                 self.read = at
                 return
             time.sleep(0.2)
-        raise AssertionError(f"Orca did not say {list(expected)}; it said {said[self.read:]}")
-
-    def stop(self):
-        self.process.terminate()  # ignored while Orca is idle
-        try:
-            self.process.wait(2)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
+        raise Failure(f"Orca did not say {list(expected)}; it said {said[self.read:]}")
 
 
 def keys(*names):
@@ -76,74 +59,65 @@ def keys(*names):
         time.sleep(0.3)
 
 
-def answer(orca, title, prompt, text):
-    orca.hear(f"{title} dialog.", f"{prompt} text.")
-    keys("ctrl+a")
-    subprocess.run(["xdotool", "type", text], check=True)
-    keys("Return")
-
-
-def cells(game):
-    app = next(app for app in pyatspi.Registry.getDesktop(0) if app and app.get_process_id() == game.pid)
-    window = next(window for window in app if window.name == "Gorvane")
-    return [pyatspi.findDescendant(window, lambda node, i=i: node.name == f"Cell {i}")
-            for i in range(10)]
-
-
-def start_game(gorvane, orca, players):
-    game = subprocess.Popen([gorvane], env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
-    answer(orca, "Player Number", "Select number of players.", players)
-    answer(orca, "gorvane", "who goes first X or O?", "X")
+def start(gorvane, orca, players, first="X"):
+    reader = ScreenReader(subprocess.Popen([gorvane], env=dict(os.environ, QT_QPA_PLATFORM="xcb")))
+    for title, prompt, text in (("Player Number", "Select number of players.", players),
+                                ("gorvane", "who goes first X or O?", first)):
+        orca.hear(f"{title} dialog.", f"{prompt} text.")
+        keys("ctrl+a", *text, "Return")
     orca.hear("Gorvane frame.", "Cell 0 text.", "empty.")
-    return game
+    reader.attach()
+    return reader, [find(reader.window(), f"Cell {i}") for i in range(10)]
 
 
 def one_player(gorvane, orca):
-    game = start_game(gorvane, orca, "1")
+    reader, board = start(gorvane, orca, "1")
     keys("Tab")
     orca.hear("Cell 1 text.", "empty.")  # its first visit
     keys("Return")
-    board = cells(game)
-    deadline = time.monotonic() + WAIT_SECONDS
-    while "O" not in [cell.queryText().getText(0, -1) for cell in board]:
-        assert time.monotonic() < deadline, "the computer did not reply"
-        time.sleep(0.2)
-    reply = [cell.queryText().getText(0, -1) for cell in board].index("O")
-    orca.hear("X", f"notification O on cell {reply}.")
+    marks = reader.wait_for("the computer's reply", lambda: "O" in (
+        marks := [Atspi.Text.get_text(cell, 0, -1) for cell in board]) and marks)
+    orca.hear("X", f"notification O on cell {marks.index('O')}.")
+    keys("Tab", "shift+Tab")
+    time.sleep(1)
+    orca.hear("Cell 1 text.")
+    again = orca.said()[orca.read:]
+    if [phrase for phrase in again if "X" in phrase] != ["X."]:
+        raise Failure(f"a visit of cell 1 said {again}, not its mark once")
     keys(*["Tab"] * 9, "Return")  # past cells 2 to 9 to "Play Again?"
-    answer(orca, "gorvane", "who goes first X or O?", "O")
+    orca.hear("gorvane dialog.", "who goes first X or O? text.")
+    keys("ctrl+a", "O", "Return")
     orca.hear("notification O on cell 4.", "Cell 0 text.", "empty.")
-    assert board[0].getState().contains(pyatspi.STATE_FOCUSED), "cell 0 has no focus"
-    game.kill()
-    game.wait()
+    if not board[0].get_state_set().contains(Atspi.StateType.FOCUSED):
+        raise Failure("cell 0 has no focus after Play Again?")
+    reader.game.kill()
+    reader.game.wait()
 
 
 def two_players(gorvane, orca):
-    game = start_game(gorvane, orca, "2")
-    board = cells(game)
+    reader, board = start(gorvane, orca, "2")
     for cell in (1, 0, 5, 3):
-        board[cell].queryAction().doAction(0)
+        press(board[cell])
         orca.hear(f"notification {'O' if cell in (1, 5) else 'X'} to play.")
-    board[9].queryAction().doAction(0)
+    press(board[9])
     orca.hear("alert X has won by diagonal  1.", "cells 1, 5 and 9.")
-    game.kill()
-    game.wait()
+    reader.game.kill()
+    reader.game.wait()
 
 
 def stop_accessibility_bus():
     """The session bus started the accessibility bus and its registry, which outlive it."""
     session = Gio.bus_get_sync(Gio.BusType.SESSION)
-    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
-                                None, None, Gio.DBusCallFlags.NONE, -1, None).unpack()[0]
     a11y = Gio.DBusConnection.new_for_address_sync(
-        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+        session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
+                          None, Gio.DBusCallFlags.NONE, -1, None).unpack()[0],
+        Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
         | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
     for bus, name in ((a11y, "org.a11y.atspi.Registry"), (session, "org.a11y.Bus")):
-        pid = bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus",
-                            "org.freedesktop.DBus", "GetConnectionUnixProcessID",
-                            GLib.Variant("(s)", (name,)), None, Gio.DBusCallFlags.NONE, -1,
-                            None).unpack()[0]
-        os.kill(pid, signal.SIGTERM)
+        os.kill(bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                              "org.freedesktop.DBus", "GetConnectionUnixProcessID",
+                              GLib.Variant("(s)", (name,)), None, Gio.DBusCallFlags.NONE, -1,
+                              None).unpack()[0], signal.SIGTERM)
 
 
 def main(gorvane, work):
@@ -152,12 +126,16 @@ def main(gorvane, work):
         orca = Orca(work)
         one_player(gorvane, orca)
         two_players(gorvane, orca)
-    except AssertionError as error:
+    except Failure as error:
         print(f"orca test: FAILED: {error}", flush=True)
         return 1
     finally:
         if orca:
-            orca.stop()
+            orca.process.terminate()  # ignored while Orca is idle
+            try:
+                orca.process.wait(2)
+            except subprocess.TimeoutExpired:
+                orca.process.kill()
         stop_accessibility_bus()
     print("orca test: passed", flush=True)
     return 0

@@ -578,9 +578,6 @@ void Form1Test::heldKeysActOnce_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("inDialog"); // held in the dialog that a first press opens
     QTest::newRow("Return on a cell") << "Text1_4" << int(Qt::Key_Return) << false;
-    QTest::newRow("Enter on a cell") << "Text1_4" << int(Qt::Key_Enter) << false;
-    QTest::newRow("Return on Play Again?") << "Command1" << int(Qt::Key_Return) << false;
-    QTest::newRow("Space on Play Again?") << "Command1" << int(Qt::Key_Space) << false;
     QTest::newRow("Enter on Reset all") << "Command2" << int(Qt::Key_Enter) << false;
     QTest::newRow("Return in a message box") << "Text1_0" << int(Qt::Key_Return) << true;
     QTest::newRow("Enter in an input box") << "Command1" << int(Qt::Key_Enter) << true;
