@@ -3,7 +3,7 @@
 
 """Plays the built game from the keyboard while Orca runs, and checks what Orca says.
 
-Orca has no synthesiser here; its debug log records every utterance as "SPEECH OUTPUT:". One
+Orca runs without a speech server; its debug log records every utterance as "SPEECH OUTPUT:". One
 player: a cell's first visit, the computer's reply where the board (read through AT-SPI) shows it,
 a filled cell's mark said once on a later visit, the computer's opening move and the focus on the
 board after "Play Again?". Two players: whose turn after each move, the winning cells after a win.
@@ -21,8 +21,8 @@ from screen_reader import Atspi, Failure, Gio, GLib, ScreenReader, find, press
 
 def plain(phrase):
     """What was said, less what Orca versions add or leave out: the role of a notification (Qt
-    before 6.8 has no announcements) and a closing full stop."""
-    return re.sub(r"^notification ", "", phrase.strip()).removesuffix(".")
+    before 6.8 has no announcements) or of a frame, and a closing full stop."""
+    return re.sub(r"^notification | frame$", "", phrase.strip().removesuffix("."))
 
 
 class Orca:
@@ -30,9 +30,13 @@ class Orca:
         self.log, prefs, self.read = os.path.join(work, "orca.log"), os.path.join(work, "prefs"), 0
         os.mkdir(prefs)
         # Orca runs this at start-up: its log, buffered otherwise, then shows each line as said.
+        # No speech server: Debian 13's speech-dispatcher, with a synthesiser but no sound device,
+        # stops answering after the first utterance, and Orca waits for it for good.
         with open(os.path.join(prefs, "orca-customizations.py"), "w") as customizations:
             customizations.write("import orca.debug\n"
-                                 "orca.debug.debugFile.reconfigure(line_buffering=True)\n")
+                                 "orca.debug.debugFile.reconfigure(line_buffering=True)\n"
+                                 "import orca.settings\n"
+                                 "orca.settings.speechServerFactory = None\n")
         self.process = subprocess.Popen(["orca", "-u", prefs, "--debug-file", self.log],
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.hear("Screen reader on.")
@@ -40,7 +44,7 @@ class Orca:
     def said(self):
         with open(self.log, "a+", errors="replace") as log:
             log.seek(0)
-            return re.findall(r"SPEECH OUTPUT: '(.*)' ?\{", log.read())
+            return re.findall(r"SPEECH OUTPUT: '(.*)' ?(?:\{.*|None)?$", log.read(), re.M)
 
     def hear(self, *expected):
         """Waits until Orca has said these, in this order, after what hear() found last."""
@@ -84,7 +88,9 @@ def one_player(gorvane, orca):
     keys("Return")
     marks = reader.wait_for("the computer's reply", lambda: "O" in (
         marks := [Atspi.Text.get_text(cell, 0, -1) for cell in board]) and marks)
-    orca.hear("X", f"notification O on cell {marks.index('O')}.")
+    # Orca 43 says the player's own "X" first; later ones leave out text typed by a key that types
+    # nothing.
+    orca.hear(f"notification O on cell {marks.index('O')}.")
     keys("Tab", "shift+Tab")
     time.sleep(1)
     orca.hear("Cell 1 text.")
@@ -94,7 +100,11 @@ def one_player(gorvane, orca):
     keys(*["Tab"] * 9, "Return")  # past cells 2 to 9 to "Play Again?"
     orca.hear("gorvane dialog.", "who goes first X or O? text.")
     keys("ctrl+a", "O", "Return")
-    orca.hear("notification O on cell 4.", "Cell 0 text.", "empty.")
+    heard = orca.read
+    orca.hear("Cell 0 text.", "empty.")
+    # The computer's opening move, said before the focus moves or, by later Orcas, after it.
+    if "O on cell 4" not in [plain(phrase) for phrase in orca.said()[heard:orca.read]]:
+        orca.hear("notification O on cell 4.")
     if not board[0].get_state_set().contains(Atspi.StateType.FOCUSED):
         raise Failure("cell 0 has no focus after Play Again?")
     reader.game.kill()
@@ -135,6 +145,10 @@ def main(gorvane, work):
         two_players(gorvane, orca)
     except Failure as error:
         print(f"orca test: FAILED: {error}", flush=True)
+        with open(os.path.join(work, "orca.log"), "a+", errors="replace") as log:
+            log.seek(0)
+            print("orca test: the end of Orca's log:", "".join(log.readlines()[-60:]), sep="\n",
+                  flush=True)
         return 1
     finally:
         if orca:
