@@ -72,13 +72,20 @@ def keys(*names):
 
 def start(gorvane, orca, players, first="X"):
     reader = ScreenReader(subprocess.Popen([gorvane], env=dict(os.environ, QT_QPA_PLATFORM="xcb")))
+    reader.attach()
     for title, prompt, text in (("Player Number", "Select number of players.", players),
                                 ("gorvane", "who goes first X or O?", first)):
-        orca.hear(f"{title} dialog.", f"{prompt} text.")
-        keys("ctrl+a", *text, "Return")
+        ask(reader, orca, title, prompt, text)
     orca.hear("Gorvane frame.", "Cell 0 text.", "empty.")
-    reader.attach()
     return reader, [find(reader.window(), f"Cell {i}") for i in range(10)]
+
+
+def ask(reader, orca, title, prompt, text):
+    """Hears an input box and answers it through AT-SPI. Not by keys: Debian 13's Orca takes a
+    Return that opens the next box only after that box's focus events, and then leaves its prompt
+    unsaid."""
+    orca.hear(f"{title} dialog.", f"{prompt} text.")
+    reader.answer(title, text)
 
 
 def one_player(gorvane, orca):
@@ -97,9 +104,8 @@ def one_player(gorvane, orca):
     again = orca.said()[orca.read:]
     if [plain(phrase) for phrase in again if "X" in phrase] != ["X"]:
         raise Failure(f"a visit of cell 1 said {again}, not its mark once")
-    keys(*["Tab"] * 9, "Return")  # past cells 2 to 9 to "Play Again?"
-    orca.hear("gorvane dialog.", "who goes first X or O? text.")
-    keys("ctrl+a", "O", "Return")
+    press(find(reader.window(), "Play Again?"))
+    ask(reader, orca, "gorvane", "who goes first X or O?", "O")
     heard = orca.read
     orca.hear("Cell 0 text.", "empty.")
     # The computer's opening move, said before the focus moves or, by later Orcas, after it.
