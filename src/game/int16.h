@@ -9,13 +9,15 @@
 #include <limits>
 #include <stdexcept>
 
+inline constexpr const char *OverflowReport =
+    translatable("Dialogs", "Overflow error: a counter went beyond the range -32768 to 32767.");
+
 // Thrown when a counter would leave the signed 16-bit range. It ends the event being handled.
 class OverflowError : public std::overflow_error
 {
 public:
     OverflowError()
-        : std::overflow_error(translatable(
-            "Dialogs", "Overflow error: a counter went beyond the range -32768 to 32767."))
+        : std::overflow_error(OverflowReport)
     {
     }
 };
