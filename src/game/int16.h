@@ -9,7 +9,7 @@
 #include <limits>
 #include <stdexcept>
 
-inline constexpr const char *OverflowReport =
+inline constexpr const char *OverflowErrorText =
     translatable("Dialogs", "Overflow error: a counter went beyond the range -32768 to 32767.");
 
 // Thrown when a counter would leave the signed 16-bit range. It ends the event being handled.
@@ -17,7 +17,7 @@ class OverflowError : public std::overflow_error
 {
 public:
     OverflowError()
-        : std::overflow_error(OverflowReport)
+        : std::overflow_error(OverflowErrorText)
     {
     }
 };

@@ -21,8 +21,8 @@ from screen_reader import Atspi, Failure, Gio, GLib, ScreenReader, find, press
 
 def plain(phrase):
     """What was said, less what Orca versions add or leave out: the role of a notification (Qt
-    before 6.8 has no announcements) or of a frame, and a closing full stop."""
-    return re.sub(r"^notification | frame$", "", phrase.strip().removesuffix("."))
+    before 6.8 has no announcements) and a closing full stop."""
+    return re.sub(r"^notification ", "", phrase.strip().removesuffix("."))
 
 
 class Orca:
@@ -73,18 +73,19 @@ def keys(*names):
 def start(gorvane, orca, players, first="X"):
     reader = ScreenReader(subprocess.Popen([gorvane], env=dict(os.environ, QT_QPA_PLATFORM="xcb")))
     reader.attach()
-    for title, prompt, text in (("Player Number", "Select number of players.", players),
-                                ("gorvane", "who goes first X or O?", first)):
-        ask(reader, orca, title, prompt, text)
-    orca.hear("Gorvane frame.", "Cell 0 text.", "empty.")
+    ask(reader, orca, "Player Number", players, "Player Number dialog.",
+        "Select number of players. text.")
+    ask(reader, orca, "gorvane", first, "who goes first X or O? text.")
+    orca.hear("Cell 0 text.", "empty.")
     return reader, [find(reader.window(), f"Cell {i}") for i in range(10)]
 
 
-def ask(reader, orca, title, prompt, text):
+def ask(reader, orca, title, text, *said):
     """Hears an input box and answers it through AT-SPI. Not by keys: Debian 13's Orca takes a
     Return that opens the next box only after that box's focus events, and then leaves its prompt
-    unsaid."""
-    orca.hear(f"{title} dialog.", f"{prompt} text.")
+    unsaid. A box that opens as the last one closes may have its title said before or after the
+    last one's echo, so only its prompt is awaited there."""
+    orca.hear(*said)
     reader.answer(title, text)
 
 
@@ -105,7 +106,7 @@ def one_player(gorvane, orca):
     if [plain(phrase) for phrase in again if "X" in phrase] != ["X"]:
         raise Failure(f"a visit of cell 1 said {again}, not its mark once")
     press(find(reader.window(), "Play Again?"))
-    ask(reader, orca, "gorvane", "who goes first X or O?", "O")
+    ask(reader, orca, "gorvane", "O", "gorvane dialog.", "who goes first X or O? text.")
     heard = orca.read
     orca.hear("Cell 0 text.", "empty.")
     # The computer's opening move, said before the focus moves or, by later Orcas, after it.
