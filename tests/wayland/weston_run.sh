@@ -8,7 +8,7 @@
 # weston stops when the program has ended. Exits with the program's status, or 77 (skipped) when
 # weston is not installed.
 # With --until-title, the program need not end: the run passes once the compositor shows a window
-# of that title, and the program is then stopped.
+# of that title within 20 s, and the program is then killed.
 # Usage: weston_run.sh [--until-title TITLE] PROGRAM [ARGUMENT...]
 set -euo pipefail
 
@@ -29,12 +29,18 @@ fi
 runtime=$(mktemp -d)
 weston=
 program=
+# The program is killed, not asked to quit: Qt 6.8's Wayland client can deadlock in its teardown
+# when the application quits while the compositor is still answering a window just shown (a bare
+# Qt program with one input box does the same). Quitting is tested by the window tests.
 stop() {
-    local pid
-    for pid in $program $weston; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    if [ -n "$program" ]; then
+        kill -KILL "$program" 2>/dev/null || true
+        wait "$program" 2>/dev/null || true
+    fi
+    if [ -n "$weston" ]; then
+        kill "$weston" 2>/dev/null || true
+        wait "$weston" 2>/dev/null || true
+    fi
     rm -rf "$runtime"
 }
 trap stop EXIT
@@ -88,10 +94,11 @@ fi
 "$@" 2>"$runtime/program.log" &
 program=$!
 shown() {
-    timeout 10 weston-debug scene-graph 2>/dev/null | grep -F "PID $program," \
+    timeout 5 weston-debug scene-graph 2>/dev/null | grep -F "PID $program," \
         | grep -qF "top-level window '$title'"
 }
-for _ in $(seq 200); do
+deadline=$((SECONDS + 20))
+while [ "$SECONDS" -lt "$deadline" ]; do
     if ! kill -0 "$program" 2>/dev/null; then
         fail "$1 ended before a window \"$title\" opened: $(cat "$runtime/program.log")"
     fi
