@@ -12,9 +12,9 @@ bool InputFilter::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
+        // Buttons already ignore a held Space, and in a text box its repeats type blanks.
         const auto *key = dynamic_cast<QKeyEvent *>(event);
-        const bool acts = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter
-            || key->key() == Qt::Key_Space;
+        const bool acts = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (acts && key->isAutoRepeat())
             return true;
         break;

@@ -5,9 +5,9 @@
 
 #include <QObject>
 
-// Watches the input to every widget of the program, its dialogs included. A held Return, Enter or
-// Space acts once: its repeats are dropped, so that it neither plays a cell again nor closes the
-// message its first press opened. A press anywhere but on a cell is passed on to the cells.
+// Watches the input to every widget of the program, its dialogs included. A held Return or Enter
+// acts once: its repeats are dropped, so that it neither plays a cell again nor closes the message
+// its first press opened. A press anywhere but on a cell is passed on to the cells.
 class InputFilter : public QObject
 {
 public:

@@ -577,28 +577,33 @@ void Form1Test::heldKeysActOnce_data()
     QTest::addColumn<QString>("target");
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("inDialog"); // held in the dialog that a first press opens
-    QTest::newRow("Return on a cell") << "Text1_4" << int(Qt::Key_Return) << false;
-    QTest::newRow("Enter on Reset all") << "Command2" << int(Qt::Key_Enter) << false;
-    QTest::newRow("Return in a message box") << "Text1_0" << int(Qt::Key_Return) << true;
-    QTest::newRow("Enter in an input box") << "Command1" << int(Qt::Key_Enter) << true;
+    QTest::addColumn<QString>("cellZero");
+    QTest::newRow("Return on a cell") << "Text1_4" << int(Qt::Key_Return) << false << "Z";
+    QTest::newRow("Enter on Reset all") << "Command2" << int(Qt::Key_Enter) << false << "Z";
+    QTest::newRow("Return in a message box") << "Text1_0" << int(Qt::Key_Return) << true << "";
+    QTest::newRow("Enter in an input box") << "Command1" << int(Qt::Key_Enter) << true << "";
+    QTest::newRow("Space types in a cell") << "Text1_0" << int(Qt::Key_Space) << false << "Z ";
 }
 
 // The repeats of a held key do nothing: they neither play a cell nor press a button, and the
-// message or input box that the first press opened stays open until a fresh press.
+// message or input box that the first press opened stays open until a fresh press. In a cell, a
+// held Space types as in any text box.
 void Form1Test::heldKeysActOnce()
 {
     QFETCH(QString, target);
     QFETCH(int, key);
     QFETCH(bool, inDialog);
+    QFETCH(QString, cellZero);
     start({"2", "X"});
     QTest::keyClicks(cell(0), QStringLiteral("Z")); // cleared by "Reset all", refused by a click
     const auto hold = [key](QWidget *widget) {
-        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QString();
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, text, true);
         QApplication::sendEvent(widget, &repeat);
     };
     if (!inDialog) {
         hold(child<QWidget>(target));
-        QCOMPARE(cellTexts(*m_window), (QStringList{"Z", "", "", "", "", "", "", "", "", ""}));
+        QCOMPARE(cellTexts(*m_window), (QStringList{cellZero, "", "", "", "", "", "", "", "", ""}));
         QCOMPARE(child<QLineEdit>("Text5")->text(), QStringLiteral("1"));
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         return;
