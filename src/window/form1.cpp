@@ -150,8 +150,8 @@ void Form1::createButtons()
     for (QPushButton *button : {playAgain, exit, resetAll})
         button->setAutoDefault(true);
     connect(playAgain, &QPushButton::clicked, this, [this] {
-        raise(Command1_Click);
-        focusFirstFreeCell();
+        if (raise(Command1_Click))
+            focusFirstFreeCell();
     });
     connect(exit, &QPushButton::clicked, this, [this] { raise(Command3_Click); });
     connect(resetAll, &QPushButton::clicked, this, [this] { raise(Command2_Click); });
@@ -269,15 +269,16 @@ void Form1::focusFirstFreeCell()
 }
 
 template<typename Handler>
-void Form1::raise(Handler handler, int clickedCell)
+bool Form1::raise(Handler handler, int clickedCell)
 {
     // A handler runs to its end, its dialogs included, before the next one. A dialog blocks the
     // mouse and the keys but not an assistive tool's actions: a press made meanwhile is dropped.
     if (QApplication::activeModalWidget() != nullptr)
-        return;
+        return false;
     m_narrator.eventStarting(clickedCell);
     raiseEvent(m_dialogs, [this, &handler] { handler(m_game); });
     m_narrator.eventEnded(m_game.state);
+    return true;
 }
 
 void Form1::load()

@@ -58,9 +58,10 @@ private:
 
     void focusFirstFreeCell();
 
-    // clickedCell: the cell whose click raises the event, -1 for any other event.
+    // clickedCell: the cell whose click raises the event, -1 for any other event. False when
+    // the event was dropped.
     template<typename Handler>
-    void raise(Handler handler, int clickedCell = -1);
+    bool raise(Handler handler, int clickedCell = -1);
 
     std::array<CellEdit *, CellCount> m_cells{};
     std::array<QLineEdit *, 4> m_scoreBoxes{}; // in ScoreBox order
