@@ -12,12 +12,10 @@
 #include "window/input_filter.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 #include <array>
 
@@ -284,66 +282,4 @@ bool Form1::raise(Handler handler, int clickedCell)
 void Form1::load()
 {
     raise(Form_Load);
-}
-
-std::string Form1::cellText(int index) const
-{
-    return m_cells.at(index)->text().toStdString();
-}
-
-void Form1::setCellText(int index, const std::string &text)
-{
-    m_cells.at(index)->setText(QString::fromStdString(text));
-    m_narrator.cellWritten(index, text);
-}
-
-void Form1::setCellColour(int index, Colour colour)
-{
-    m_cells.at(index)->setColour(colour);
-    m_narrator.cellColoured(index, colour);
-}
-
-void Form1::setCellEnabled(int index, bool enabled)
-{
-    m_cells.at(index)->setEnabled(enabled);
-}
-
-void Form1::setScoreText(ScoreBox box, const std::string &text)
-{
-    scoreBox(box)->setText(QString::fromStdString(text));
-}
-
-void Form1::setOptionsEnabled(bool enabled)
-{
-    m_option1->setEnabled(enabled);
-    m_option2->setEnabled(enabled);
-}
-
-void Form1::setCaption(const std::string &caption)
-{
-    setWindowTitle(QString::fromStdString(caption));
-}
-
-void Form1::show()
-{
-    // Centred on its screen by the program rather than placed by a window manager, so that its
-    // position is known at once: the first dialog opens before a window manager would tell it.
-    QRect placed(QPoint(), size());
-    placed.moveCenter(screen()->availableGeometry().center());
-    setGeometry(placed);
-    QWidget::show();
-}
-
-void Form1::endProgram()
-{
-    QCoreApplication::quit();
-}
-
-// Closing the window ends the program, also while one of its questions is open. Qt closes the
-// window when the application quits, whoever asked: "Exit", a desktop's logout, SIGTERM.
-void Form1::closeEvent(QCloseEvent *event)
-{
-    m_dialogs.setQuitting();
-    QWidget::closeEvent(event);
-    endProgram();
 }
