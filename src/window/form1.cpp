@@ -18,6 +18,7 @@
 #include <QRadioButton>
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -54,12 +55,14 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const QPalette &scheme
     widget->setPalette(palette);
 }
 
+// english: a translated caption's English, which the layout keeps (see DesignLayout::place).
 template<typename Widget>
-Widget *place(DesignLayout &layout, const char *name, const QString &text, const QRect &twips)
+Widget *place(DesignLayout &layout, const char *name, const QString &text, const QRect &twips,
+              const QString &english = {})
 {
     auto *widget = new Widget(text, layout.window());
     widget->setObjectName(QLatin1String(name));
-    layout.place(widget, twips);
+    layout.place(widget, twips, english);
     return widget;
 }
 
@@ -70,10 +73,7 @@ template<typename Widget>
 Widget *placeCaptioned(DesignLayout &layout, const char *name, const char *english,
                        const QRect &twips)
 {
-    auto *widget = new Widget(Form1::tr(english), layout.window());
-    widget->setObjectName(QLatin1String(name));
-    layout.place(widget, twips, QLatin1String(english));
-    return widget;
+    return place<Widget>(layout, name, Form1::tr(english), twips, QLatin1String(english));
 }
 
 // A screen reader names the box after its label; the buddy ties the two for other tools too.
@@ -232,18 +232,15 @@ void Form1::createOptions()
     m_option1->setChecked(true);
     // Whatever checks an option raises its click: the mouse, the keys, an assistive tool's toggle.
     // A check made while a dialog is open is dropped, and the options show the level again.
-    connect(m_option1, &QRadioButton::toggled, this, [this](bool checked) {
-        if (checked) {
-            raise(Option1_Click);
-            showLevel();
-        }
-    });
-    connect(m_option2, &QRadioButton::toggled, this, [this](bool checked) {
-        if (checked) {
-            raise(Option2_Click);
-            showLevel();
-        }
-    });
+    for (const auto &[option, click] :
+         {std::pair{m_option1, &Option1_Click}, std::pair{m_option2, &Option2_Click}}) {
+        connect(option, &QRadioButton::toggled, this, [this, click](bool checked) {
+            if (checked) {
+                raise(click);
+                showLevel();
+            }
+        });
+    }
 }
 
 void Form1::showLevel()
