@@ -18,7 +18,6 @@
 #include <QRadioButton>
 
 #include <array>
-#include <utility>
 
 namespace {
 
@@ -232,15 +231,18 @@ void Form1::createOptions()
     m_option1->setChecked(true);
     // Whatever checks an option raises its click: the mouse, the keys, an assistive tool's toggle.
     // A check made while a dialog is open is dropped, and the options show the level again.
-    for (const auto &[option, click] :
-         {std::pair{m_option1, &Option1_Click}, std::pair{m_option2, &Option2_Click}}) {
-        connect(option, &QRadioButton::toggled, this, [this, click](bool checked) {
-            if (checked) {
-                raise(click);
-                showLevel();
-            }
-        });
-    }
+    connect(m_option1, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) {
+            raise(Option1_Click);
+            showLevel();
+        }
+    });
+    connect(m_option2, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) {
+            raise(Option2_Click);
+            showLevel();
+        }
+    });
 }
 
 void Form1::showLevel()
