@@ -5,6 +5,8 @@
 
 #include "window/message_dialogs.h"
 
+#include <algorithm>
+
 BoardNarrator::BoardNarrator(QWidget *window, MessageDialogs &dialogs)
     : m_announcer(window)
     , m_dialogs(dialogs)
@@ -36,8 +38,12 @@ void BoardNarrator::cellColoured(int index, Colour colour)
     if (colour != CellWinColour)
         return;
     // The win message opens with the line painted and the cells not yet locked; its description
-    // names them, since a locked cell can no longer be visited.
-    m_winningCells << index;
+    // names them, since a locked cell can no longer be visited. A move that completes a row and a
+    // column has a message for each: cells painted after a message are the next one's.
+    if (m_dialogs.messageDescription().isEmpty())
+        m_winningCells.clear();
+    if (!m_winningCells.contains(index))
+        m_winningCells.insert(std::ranges::upper_bound(m_winningCells, index), index);
     m_dialogs.setMessageDescription(winningCellsText(m_winningCells));
 }
 

@@ -25,7 +25,7 @@ public:
     // A press elsewhere: the next press on a cell is a press of its own, however soon it follows.
     static void forgetLastPress();
 
-    // Raises the click, unless the cell has been locked or a modal dialog has opened meanwhile.
+    // Raises the click, unless the cell has been locked meanwhile.
     Q_INVOKABLE void click();
 
 signals:

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 #include <array>
 
@@ -122,8 +123,10 @@ void Form1::createBoard()
         cell->setAccessibleName(tr("Cell %1").arg(index));
         m_layout.place(cell, cellTwips(index));
         cell->setAlignment(Qt::AlignCenter);
-        connect(cell, &CellEdit::clicked, this,
-                [this, index] { raise([index](Game &game) { Text1_Click(game, index); }, index); });
+        connect(cell, &CellEdit::clicked, this, [this, cell, index] {
+            runHandler(
+                cell, [index](Game &game) { Text1_Click(game, index); }, index);
+        });
         // Left and Right follow the board as it is drawn, mirrored too.
         connect(cell, &CellEdit::stepRequested, this, [this, index](int across, int down) {
             const int drawnAcross = isRightToLeft() ? -across : across;
@@ -146,12 +149,15 @@ void Form1::createButtons()
     // Return and Enter press a focused button, as Space does.
     for (QPushButton *button : {playAgain, exit, resetAll})
         button->setAutoDefault(true);
-    connect(playAgain, &QPushButton::clicked, this, [this] {
-        if (raise(Command1_Click))
+    connect(playAgain, &QPushButton::clicked, this, [this, playAgain] {
+        runHandler(playAgain, [this](Game &game) {
+            Command1_Click(game);
             focusFirstFreeCell();
+        });
     });
-    connect(exit, &QPushButton::clicked, this, [this] { raise(Command3_Click); });
-    connect(resetAll, &QPushButton::clicked, this, [this] { raise(Command2_Click); });
+    connect(exit, &QPushButton::clicked, this, [this, exit] { runHandler(exit, Command3_Click); });
+    connect(resetAll, &QPushButton::clicked, this,
+            [this, resetAll] { runHandler(resetAll, Command2_Click); });
 }
 
 void Form1::createScoreBoxes()
@@ -230,23 +236,28 @@ void Form1::createOptions()
                                              QRect(2520, 3480, 1095, 255));
     m_option1->setChecked(true);
     // Whatever checks an option raises its click: the mouse, the keys, an assistive tool's toggle.
-    // A check made while a dialog is open is dropped, and the options show the level again.
-    connect(m_option1, &QRadioButton::toggled, this, [this](bool checked) {
-        if (checked) {
-            raise(Option1_Click);
+    // Until a click that waits for another handler has run, the options show the level in force.
+    for (const auto &option :
+         {std::pair{m_option1, &Option1_Click}, std::pair{m_option2, &Option2_Click}}) {
+        QRadioButton *button = option.first;
+        void (*const click)(Game &) = option.second;
+        connect(button, &QRadioButton::toggled, this, [this, button, click](bool checked) {
+            if (!checked)
+                return;
+            runHandler(button, [this, click](Game &game) {
+                click(game);
+                showLevel();
+            });
             showLevel();
-        }
-    });
-    connect(m_option2, &QRadioButton::toggled, this, [this](bool checked) {
-        if (checked) {
-            raise(Option2_Click);
-            showLevel();
-        }
-    });
+        });
+    }
 }
 
 void Form1::showLevel()
 {
+    // Showing the level is no click of the player's.
+    const QSignalBlocker blockOption1(m_option1);
+    const QSignalBlocker blockOption2(m_option2);
     (m_game.state.Level == Strength::Advanced ? m_option2 : m_option1)->setChecked(true);
 }
 
@@ -266,19 +277,16 @@ void Form1::focusFirstFreeCell()
 }
 
 template<typename Handler>
-bool Form1::raise(Handler handler, int clickedCell)
+void Form1::runHandler(QWidget *control, Handler handler, int clickedCell)
 {
-    // A handler runs to its end, its dialogs included, before the next one. A dialog blocks the
-    // mouse and the keys but not an assistive tool's actions: a press made meanwhile is dropped.
-    if (QApplication::activeModalWidget() != nullptr)
-        return false;
-    m_narrator.eventStarting(clickedCell);
-    raiseEvent(m_dialogs, [this, &handler] { handler(m_game); });
-    m_narrator.eventEnded(m_game.state);
-    return true;
+    m_handlers.run(control, [this, handler, clickedCell] {
+        m_narrator.eventStarting(clickedCell);
+        raiseEvent(m_dialogs, [this, &handler] { handler(m_game); });
+        m_narrator.eventEnded(m_game.state);
+    });
 }
 
 void Form1::load()
 {
-    raise(Form_Load);
+    runHandler(this, Form_Load);
 }

@@ -8,6 +8,7 @@
 #include "play/clock_random.h"
 #include "window/board_narrator.h"
 #include "window/design_layout.h"
+#include "window/handler_queue.h"
 #include "window/message_dialogs.h"
 
 #include <QWidget>
@@ -58,10 +59,10 @@ private:
 
     void focusFirstFreeCell();
 
-    // clickedCell: the cell whose click raises the event, -1 for any other event. False when
-    // the event was dropped.
+    // Runs the game's handler of an event of control, one handler at a time. clickedCell: the
+    // cell whose click raises the event, -1 for any other event.
     template<typename Handler>
-    bool raise(Handler handler, int clickedCell = -1);
+    void runHandler(QWidget *control, Handler handler, int clickedCell = -1);
 
     std::array<CellEdit *, CellCount> m_cells{};
     std::array<QLineEdit *, 4> m_scoreBoxes{}; // in ScoreBox order
@@ -70,6 +71,7 @@ private:
     QLabel *m_title = nullptr;
     DesignLayout m_layout;
 
+    HandlerQueue m_handlers;
     MessageDialogs m_dialogs;
     BoardNarrator m_narrator;
     ClockRandom m_random;

@@ -6,6 +6,7 @@
 #include "window/form1.h"
 
 #include "window/cell_edit.h"
+#include "window/screen_placement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -55,15 +56,15 @@ void Form1::show()
 {
     // Centred on its screen by the program rather than placed by a window manager, so that its
     // position is known at once: the first dialog opens before a window manager would tell it.
-    QRect placed(QPoint(), size());
-    placed.moveCenter(screen()->availableGeometry().center());
-    setGeometry(placed);
+    const QRect screenArea = screen()->availableGeometry();
+    setGeometry(centredWithin(size(), screenArea.center(), screenArea));
     QWidget::show();
 }
 
+// The window closes first, as it does when the desktop ends the program.
 void Form1::endProgram()
 {
-    QCoreApplication::quit();
+    close();
 }
 
 // Closing the window ends the program, also while one of its questions is open. Qt closes the
@@ -71,6 +72,7 @@ void Form1::endProgram()
 void Form1::closeEvent(QCloseEvent *event)
 {
     m_dialogs.setQuitting();
+    m_handlers.close();
     QWidget::closeEvent(event);
-    endProgram();
+    QCoreApplication::quit();
 }

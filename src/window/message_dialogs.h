@@ -22,8 +22,9 @@ class MessageDialogs : public Dialogs
 public:
     explicit MessageDialogs(QWidget *parent);
 
-    // Told to assistive tools with every message from now on, never shown; empty: nothing.
+    // Told to assistive tools with the next message, never shown; empty: nothing.
     void setMessageDescription(const QString &description);
+    [[nodiscard]] const QString &messageDescription() const { return m_description; }
 
     void showMessage(const std::string &text) override;
     void showComposedMessage(const std::string &pattern,

@@ -8,6 +8,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include <utility>
+
 DialogAnswerer::DialogAnswerer(QStringList answers)
     : m_answers(std::move(answers))
 {
@@ -40,6 +42,15 @@ void DialogAnswerer::answerActiveDialog()
             && box->buttons().size() == 1 && box->textFormat() == Qt::PlainText;
         transcript << (plain ? QStringLiteral("message|") : QStringLiteral("bad box|"))
                 + box->text();
+        messageDescriptions << box->accessibleDescription();
         box->button(QMessageBox::Ok)->click();
     }
+    if (modal != nullptr && transcript.size() == m_pressAfter + 1 && m_press)
+        std::exchange(m_press, {})();
+}
+
+void DialogAnswerer::pressAfter(int dialog, std::function<void()> press)
+{
+    m_pressAfter = dialog;
+    m_press = std::move(press);
 }

@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <optional>
+
 namespace {
 
 QAccessibleInterface *accessible(QWidget *widget)
@@ -59,6 +61,8 @@ private slots:
     void cellDescriptionsFollowTheMarks();
     void windowIsAWindow();
     void cellsArePressed();
+    void winMessagesNameTheirCells_data();
+    void winMessagesNameTheirCells();
     void scoreBoxesCannotBeWritten();
     void pressesWaitForTheDialog();
 };
@@ -203,25 +207,49 @@ void DesktopTest::cellsArePressed()
         press(index);
         QTRY_VERIFY(!qobject_cast<QLineEdit *>(cell(index))->text().isEmpty());
     }
-    // The second press arrives while the first one's refusal is open, and is dropped with it.
+    // The second press arrives while the first one's refusal is open, and is handled after it.
     press(1);
     press(2);
-    QTRY_COMPARE(answerer.messages(), QStringList{"Sorry, already selected."});
-    QCoreApplication::processEvents();
-    QCOMPARE(cellDescriptions().at(2), QStringLiteral("empty"));
+    QTRY_COMPARE(qobject_cast<QLineEdit *>(cell(2))->text(), QStringLiteral("X"));
+    QCOMPARE(answerer.messages(), QStringList{"Sorry, already selected."});
+    press(4);
     press(9);
     QTRY_COMPARE(answerer.messages().size(), 2);
     QCOMPARE(answerer.messages().last(), QStringLiteral("X has won by diagonal  1"));
     QCOMPARE(cellDescriptions(),
-             (QStringList{"", "winning line", "empty", "", "empty", "winning line", "empty",
-                          "empty", "empty", "winning line"}));
+             (QStringList{"", "winning line", "", "", "", "winning line", "empty", "empty", "empty",
+                          "winning line"}));
 
-    QAccessibleActionInterface *locked = accessible(cell(2))->actionInterface();
+    QAccessibleActionInterface *locked = accessible(cell(6))->actionInterface();
     QVERIFY(!locked->actionNames().contains(QAccessibleActionInterface::pressAction()));
     locked->doAction(QAccessibleActionInterface::pressAction());
     QCoreApplication::processEvents(); // the press is one posted call
-    QCOMPARE(cellDescriptions().at(2), QStringLiteral("empty"));
+    QCOMPARE(cellDescriptions().at(6), QStringLiteral("empty"));
     QCOMPARE(answerer.transcript.size(), 4);
+}
+
+void DesktopTest::winMessagesNameTheirCells_data()
+{
+    QTest::addColumn<QList<int>>("moves");
+    QTest::addColumn<QStringList>("descriptions");
+    QTest::newRow("a diagonal") << QList<int>{1, 0, 5, 3, 9} << QStringList{"cells 1, 5 and 9"};
+    QTest::newRow("a row and a column, a message each")
+        << QList<int>{0, 3, 1, 6, 5, 7, 8, 9, 2}
+        << QStringList{"cells 0, 1 and 2", "cells 2, 5 and 8"};
+    QTest::newRow("two diagonals, one message")
+        << QList<int>{0, 1, 8, 3, 2, 5, 6, 7, 4} << QStringList{"cells 0, 2, 4, 6 and 8"};
+}
+
+// Each win message tells a screen reader the cells of its own lines, once each.
+void DesktopTest::winMessagesNameTheirCells()
+{
+    QFETCH(QList<int>, moves);
+    QFETCH(QStringList, descriptions);
+    DialogAnswerer answerer({"2", "X"});
+    m_window->load();
+    for (const int move : moves)
+        QTest::mouseClick(cell(move), Qt::LeftButton);
+    QCOMPARE(answerer.messageDescriptions, descriptions);
 }
 
 // Scores are the game's to write; a screen reader reads them.
@@ -237,32 +265,38 @@ void DesktopTest::scoreBoxesCannotBeWritten()
     QCOMPARE(interface->textInterface()->text(0, 1), QStringLiteral("0"));
 }
 
-// Qt's own press and toggle actions reach the buttons and options while a dialog is open; they
-// are dropped there, as the cells' presses are.
+// Qt's own press and toggle actions reach the buttons and options while a dialog is open; each
+// is handled after the dialog's handler, in the order they came, as the cells' presses are.
 void DesktopTest::pressesWaitForTheDialog()
 {
     {
         DialogAnswerer answerer({"1", "X"});
         m_window->load();
     }
-    QTimer::singleShot(0, this, [this] {
-        for (const char *button : {"Command1", "Command2", "Command3"})
-            accessible(child(QLatin1String(button)))
-                ->actionInterface()
-                ->doAction(QAccessibleActionInterface::pressAction());
+    std::optional<DialogAnswerer> answerer; // for Play Again?'s question
+    QTimer::singleShot(0, this, [this, &answerer] {
         accessible(child(QStringLiteral("Option2")))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::toggleAction());
-        QTest::qWait(300); // Qt's press clicks a button a tenth of a second later
+        for (const char *button : {"Command1", "Command2", "Command3"}) {
+            auto *pushButton = qobject_cast<QPushButton *>(child(QLatin1String(button)));
+            accessible(pushButton)
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
+            // Qt's press clicks a button a tenth of a second later.
+            QTRY_VERIFY(!pushButton->isDown());
+        }
         qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->accept();
+        answerer.emplace(QStringList{"X"});
     });
     QTest::keyClicks(cell(0), QStringLiteral("Z"));
     QTest::mouseClick(cell(0), Qt::LeftButton); // refused, with a message
-    QCOMPARE(qobject_cast<QLineEdit *>(cell(0))->text(), QStringLiteral("Z"));
+    QTRY_VERIFY(!m_window->isVisible()); // Exit, the last
+    QCOMPARE(answerer->transcript, QStringList{"ask|who goes first X or O?|gorvane|X"});
+    QVERIFY(qobject_cast<QRadioButton *>(child(QStringLiteral("Option2")))->isChecked());
     QCOMPARE(qobject_cast<QLineEdit *>(child(QStringLiteral("Text5")))->text(),
-             QStringLiteral("1"));
-    QVERIFY(qobject_cast<QRadioButton *>(child(QStringLiteral("Option1")))->isChecked());
-    QVERIFY(m_window->isVisible());
+             QStringLiteral("0"));
+    QCOMPARE(qobject_cast<QLineEdit *>(cell(0))->text(), QString());
 }
 
 QTEST_MAIN(DesktopTest)

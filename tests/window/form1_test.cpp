@@ -129,6 +129,8 @@ private slots:
     void exitEndsTheProgram();
     void quitEndsAQuestion_data();
     void quitEndsAQuestion();
+    void pressWithOkWaits_data();
+    void pressWithOkWaits();
     void heldKeysActOnce_data();
     void heldKeysActOnce();
     void keysClickCells_data();
@@ -534,6 +536,66 @@ void Form1Test::quitEndsAQuestion()
     QTimer::singleShot(0, m_window.get(), &Form1::load);
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(deadline.isActive());
+}
+
+void Form1Test::pressWithOkWaits_data()
+{
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QList<int>>("moves");
+    QTest::addColumn<int>("dialog"); // the dialog, counted from the first, whose OK comes with it
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("after"); // the board, the score boxes, the level
+    QTest::addColumn<int>("dialogs");
+    QTest::newRow("a cell after a win")
+        << QStringList{"2", "X"} << QList<int>{1, 0, 5, 3, 9} << 2 << "Text1_7"
+        << "OX.O.X...X| 1|0|0|1|Beginner" << 3;
+    QTest::newRow("Reset all after a tie")
+        << QStringList{"2", "X"} << QList<int>{0, 2, 1, 3, 5, 4, 6, 8, 7, 9} << 2 << "Command2"
+        << "..........|0|0|0|0|Beginner" << 3;
+    QTest::newRow("a cell after a refusal")
+        << QStringList{"2", "X"} << QList<int>{0, 0} << 2 << "Text1_4"
+        << "X...O.....|0|0|0|1|Beginner" << 3;
+    QTest::newRow("an option after the players' question")
+        << QStringList{"1", "X"} << QList<int>{} << 0 << "Option2"
+        << "..........|0|0|0|1|Advanced" << 2;
+    QTest::newRow("Play Again? after the first mover's question")
+        << QStringList{"2", "X", "O"} << QList<int>{} << 1 << "Command1"
+        << "..........|0|0|0|2|Beginner" << 3;
+    QTest::newRow("Exit after Play Again?'s question")
+        << QStringList{"2", "X", "X"} << QList<int>{-1} << 2 << "Command3"
+        << "..........|0|0|0|2|Beginner|closed" << 3;
+}
+
+// A press that comes in one batch with a dialog's OK is handled after the handler that opened
+// the dialog, against the state it left: a locked cell takes none.
+void Form1Test::pressWithOkWaits()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(QList<int>, moves);
+    QFETCH(int, dialog);
+    QFETCH(QString, target);
+    QFETCH(QString, after);
+    QFETCH(int, dialogs);
+    m_window = std::make_unique<Form1>();
+    m_answerer = std::make_unique<DialogAnswerer>(answers);
+    m_answerer->pressAfter(dialog, [this, target] { click(child<QWidget>(target)); });
+    m_window->load();
+    for (const int move : moves)
+        click(move < 0 ? child<QWidget>("Command1") : cell(move));
+    const auto summary = [this] {
+        QString board;
+        for (const QString &text : cellTexts(*m_window))
+            board += text.isEmpty() ? QStringLiteral(".") : text;
+        QStringList parts{board};
+        for (const char *box : {"Text2", "Text3", "Text4", "Text5"})
+            parts << child<QLineEdit>(box)->text();
+        parts << (child<QRadioButton>("Option2")->isChecked() ? "Advanced" : "Beginner");
+        if (!m_window->isVisible())
+            parts << "closed";
+        return parts.join(QLatin1Char('|'));
+    };
+    QTRY_COMPARE(summary(), after);
+    QCOMPARE(m_answerer->transcript.size(), dialogs);
 }
 
 void Form1Test::keysClickCells_data()
