@@ -3,6 +3,8 @@
 
 #include "window/message_dialogs.h"
 
+#include "window/screen_placement.h"
+
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QInputDialog>
@@ -13,7 +15,7 @@
 #include <QShowEvent>
 #include <QStyle>
 
-#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -55,16 +57,9 @@ protected:
         const QWidget *window = this->parentWidget();
         if (window == nullptr || event->spontaneous())
             return;
-        QRect placed(QPoint(), this->size());
-        placed.moveCenter(window->geometry().center());
         // On screen even when the window is not.
-        const QRect screen = window->screen()->availableGeometry();
-        // On a screen smaller than the dialog, its top left corner, where its title is, stays on.
-        placed.moveTo(
-            std::max(screen.left(),
-                     std::min(placed.left(), screen.x() + screen.width() - placed.width())),
-            std::max(screen.top(),
-                     std::min(placed.top(), screen.y() + screen.height() - placed.height())));
+        const QRect placed = centredWithin(this->size(), window->geometry().center(),
+                                           window->screen()->availableGeometry());
         this->setGeometry(placed);
     }
 };
@@ -94,9 +89,11 @@ std::unique_ptr<QMessageBox> messageBox(const QString &text, QWidget *parent)
     box->setTextFormat(Qt::PlainText);
     // A message box takes its width from its layout when it is shown: a row of its own, empty
     // and so without spacing, holds that width.
-    auto *grid = qobject_cast<QGridLayout *>(box->layout());
-    grid->addItem(new QSpacerItem(widthForTitle(*box), 0), grid->rowCount(), 0, 1,
-                  grid->columnCount());
+    // Qt's message box has always laid itself out on a grid; should that change, it keeps its own
+    // width.
+    if (auto *grid = qobject_cast<QGridLayout *>(box->layout()))
+        grid->addItem(new QSpacerItem(widthForTitle(*box), 0), grid->rowCount(), 0, 1,
+                      grid->columnCount());
     return box;
 }
 
@@ -125,7 +122,7 @@ void MessageDialogs::showComposedMessage(const std::string &pattern,
 void MessageDialogs::showBox(const QString &text)
 {
     const auto box = messageBox(text, m_parent);
-    box->setAccessibleDescription(m_description);
+    box->setAccessibleDescription(std::exchange(m_description, {}));
     box->exec();
 }
 

@@ -7,6 +7,7 @@
 #include <QSocketNotifier>
 
 #include <array>
+#include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -19,8 +20,11 @@ volatile std::sig_atomic_t wakeUp = -1;
 
 void onTerminate(int /*signal*/)
 {
+    // The interrupted code may be about to read errno.
+    const int savedErrno = errno;
     const char byte = 0;
     [[maybe_unused]] const auto written = ::write(wakeUp, &byte, 1);
+    errno = savedErrno;
 }
 
 } // namespace
