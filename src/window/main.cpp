@@ -3,6 +3,7 @@
 
 #include "window/application_identity.h"
 #include "window/form1.h"
+#include "window/process_end.h"
 #include "window/termination_signal.h"
 #include "window/translations.h"
 
@@ -20,5 +21,5 @@ int main(int argc, char *argv[])
     // Loaded from the event loop: Qt ignores a request to quit made before the loop runs, and
     // one may come while start-up's questions are open.
     QTimer::singleShot(0, &window, &Form1::load);
-    return QApplication::exec();
+    return endOfEventLoop(QApplication::exec());
 }
