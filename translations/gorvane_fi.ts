@@ -34,7 +34,7 @@
     <message>
         <source>winning line</source>
         <extracomment>said of a cell on the completed line, after what it holds</extracomment>
-        <translation>voittorivi</translation>
+        <translation>voittosuora</translation>
     </message>
 </context>
 <context>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Sorry, already selected.</source>
-        <translation>Ruutu on jo varattu.</translation>
+        <translation>Ruudussa on jo merkki.</translation>
     </message>
     <message>
         <source>%1 has won by row  %2</source>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Play Again?</source>
-        <translation>Vēlreiz?</translation>
+        <translation>Spēlēt vēlreiz?</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Reset all</source>
-        <translation>Notīrīt</translation>
+        <translation>Atstatīt visu</translation>
     </message>
     <message>
         <source>Game #</source>
