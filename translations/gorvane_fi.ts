@@ -127,12 +127,12 @@
     <message>
         <source>Wins by X</source>
         <extracomment>the mark stays X</extracomment>
-        <translation>Voitot X</translation>
+        <translation>X:n voitot</translation>
     </message>
     <message>
         <source>Wins by O</source>
         <extracomment>the mark stays O</extracomment>
-        <translation>Voitot O</translation>
+        <translation>O:n voitot</translation>
     </message>
     <message>
         <source>Games Tied</source>

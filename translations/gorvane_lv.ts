@@ -127,12 +127,12 @@
     <message>
         <source>Wins by X</source>
         <extracomment>the mark stays X</extracomment>
-        <translation>Uzvaras X</translation>
+        <translation>X uzvaras</translation>
     </message>
     <message>
         <source>Wins by O</source>
         <extracomment>the mark stays O</extracomment>
-        <translation>Uzvaras O</translation>
+        <translation>O uzvaras</translation>
     </message>
     <message>
         <source>Games Tied</source>

@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Sorry, already selected.</source>
-        <translation>该格已被占用。</translation>
+        <translation>该格已有棋子。</translation>
     </message>
     <message>
         <source>%1 has won by row  %2</source>

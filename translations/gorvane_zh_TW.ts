@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Sorry, already selected.</source>
-        <translation>該格已被佔用。</translation>
+        <translation>該格已有棋子。</translation>
     </message>
     <message>
         <source>%1 has won by row  %2</source>
