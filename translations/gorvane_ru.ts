@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Overflow error: a counter went beyond the range -32768 to 32767.</source>
-        <translation>Ошибка переполнения: счётчик вышел за пределы от -32768 до 32767.</translation>
+        <translation>Ошибка переполнения: счётчик вышел за пределы диапазона от -32768 до 32767.</translation>
     </message>
     <message>
         <source>Sorry, already selected.</source>

@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Overflow error: a counter went beyond the range -32768 to 32767.</source>
-        <translation>Помилка переповнення: лічильник вийшов за межі від -32768 до 32767.</translation>
+        <translation>Помилка переповнення: лічильник вийшов за межі діапазону від -32768 до 32767.</translation>
     </message>
     <message>
         <source>Sorry, already selected.</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Вихід</translation>
+        <translation>Вийти</translation>
     </message>
     <message>
         <source>Reset all</source>
