@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sorry, must be 1 or 2.</source>
-        <translation>يجب أن يكون ١ أو ٢.</translation>
+        <translation>يجب أن يكون العدد 1 أو 2.</translation>
     </message>
     <message>
         <source>Number or players?</source>
@@ -75,11 +75,11 @@
     </message>
     <message>
         <source>Overflow error: a counter went beyond the range -32768 to 32767.</source>
-        <translation>خطأ تجاوز: خرج عدّاد عن المدى من ‎-32768 إلى 32767.</translation>
+        <translation>خطأ تجاوز السعة: خرج عدّاد عن المدى من ‎-32768 إلى 32767.</translation>
     </message>
     <message>
         <source>Sorry, already selected.</source>
-        <translation>هذه الخانة محجوزة.</translation>
+        <translation>هذه الخانة مشغولة.</translation>
     </message>
     <message>
         <source>%1 has won by row  %2</source>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>The game is a tie.</source>
-        <translation>تعادل.</translation>
+        <translation>انتهت اللعبة بالتعادل.</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Play Again?</source>
-        <translation>العب مجددًا؟</translation>
+        <translation>لعبة أخرى؟</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -127,12 +127,12 @@
     <message>
         <source>Wins by X</source>
         <extracomment>the mark stays X</extracomment>
-        <translation>فوز X</translation>
+        <translation>انتصارات X</translation>
     </message>
     <message>
         <source>Wins by O</source>
         <extracomment>the mark stays O</extracomment>
-        <translation>فوز O</translation>
+        <translation>انتصارات O</translation>
     </message>
     <message>
         <source>Games Tied</source>

@@ -29,7 +29,7 @@
     <message>
         <source>empty</source>
         <extracomment>what a free cell holds, as a screen reader tells it</extracomment>
-        <translation>празна</translation>
+        <translation>празно</translation>
     </message>
     <message>
         <source>winning line</source>

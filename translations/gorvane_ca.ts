@@ -127,12 +127,12 @@
     <message>
         <source>Wins by X</source>
         <extracomment>the mark stays X</extracomment>
-        <translation>Guanya X</translation>
+        <translation>Victòries X</translation>
     </message>
     <message>
         <source>Wins by O</source>
         <extracomment>the mark stays O</extracomment>
-        <translation>Guanya O</translation>
+        <translation>Victòries O</translation>
     </message>
     <message>
         <source>Games Tied</source>

@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Overflow error: a counter went beyond the range -32768 to 32767.</source>
-        <translation>Chyba přetečení: počítadlo opustilo rozsah -32768 až 32767.</translation>
+        <translation>Chyba přetečení: počítadlo překročilo rozsah -32768 až 32767.</translation>
     </message>
     <message>
         <source>Sorry, already selected.</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Konec</translation>
+        <translation>Ukončit</translation>
     </message>
     <message>
         <source>Reset all</source>

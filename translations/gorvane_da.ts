@@ -29,7 +29,7 @@
     <message>
         <source>empty</source>
         <extracomment>what a free cell holds, as a screen reader tells it</extracomment>
-        <translation>tom</translation>
+        <translation>tomt</translation>
     </message>
     <message>
         <source>winning line</source>
@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Player Number</source>
-        <translation>Spillere</translation>
+        <translation>Antal spillere</translation>
     </message>
     <message>
         <source>Select number of players.</source>

@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Sorry, already selected.</source>
-        <translation>Dieses Feld ist schon belegt.</translation>
+        <translation>Dieses Feld ist schon besetzt.</translation>
     </message>
     <message>
         <source>%1 has won by row  %2</source>

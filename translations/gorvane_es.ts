@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Reset all</source>
-        <translation>Reiniciar</translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Game #</source>
@@ -127,12 +127,12 @@
     <message>
         <source>Wins by X</source>
         <extracomment>the mark stays X</extracomment>
-        <translation>Gana X</translation>
+        <translation>Victorias X</translation>
     </message>
     <message>
         <source>Wins by O</source>
         <extracomment>the mark stays O</extracomment>
-        <translation>Gana O</translation>
+        <translation>Victorias O</translation>
     </message>
     <message>
         <source>Games Tied</source>

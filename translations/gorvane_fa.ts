@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sorry, must be 1 or 2.</source>
-        <translation>باید ۱ یا ۲ باشد.</translation>
+        <translation>باید 1 یا 2 باشد.</translation>
     </message>
     <message>
         <source>Number or players?</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Play Again?</source>
-        <translation>دوباره؟</translation>
+        <translation>بازی دوباره؟</translation>
     </message>
     <message>
         <source>Exit</source>

@@ -34,7 +34,7 @@
     <message>
         <source>winning line</source>
         <extracomment>said of a cell on the completed line, after what it holds</extracomment>
-        <translation>voittorivi</translation>
+        <translation>voittosuora</translation>
     </message>
 </context>
 <context>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Sorry, already selected.</source>
-        <translation>Ruutu on jo varattu.</translation>
+        <translation>Ruudussa on jo merkki.</translation>
     </message>
     <message>
         <source>%1 has won by row  %2</source>
@@ -127,12 +127,12 @@
     <message>
         <source>Wins by X</source>
         <extracomment>the mark stays X</extracomment>
-        <translation>Voitot X</translation>
+        <translation>X:n voitot</translation>
     </message>
     <message>
         <source>Wins by O</source>
         <extracomment>the mark stays O</extracomment>
-        <translation>Voitot O</translation>
+        <translation>O:n voitot</translation>
     </message>
     <message>
         <source>Games Tied</source>

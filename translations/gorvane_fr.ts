@@ -42,7 +42,7 @@
     <message>
         <source>who goes first X or O?</source>
         <extracomment>the answer stays the letter X or O in every language</extracomment>
-        <translation>Qui commence, X ou O ?</translation>
+        <translation>Qui commence, X ou O ?</translation>
     </message>
     <message>
         <source>Sorry, your choices are X or O</source>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <source>Who goes first X or O?</source>
-        <translation>Qui commence, X ou O ?</translation>
+        <translation>Qui commence, X ou O ?</translation>
     </message>
     <message>
         <source>sorry, your choices are X or O</source>
@@ -71,11 +71,11 @@
     <message>
         <source>Number or players?</source>
         <extracomment>asked again after a refused answer: how many players, 1 or 2</extracomment>
-        <translation>Nombre de joueurs ?</translation>
+        <translation>Nombre de joueurs ?</translation>
     </message>
     <message>
         <source>Overflow error: a counter went beyond the range -32768 to 32767.</source>
-        <translation>Erreur de dépassement : un compteur a quitté l’intervalle de -32768 à 32767.</translation>
+        <translation>Erreur de dépassement : un compteur a quitté l’intervalle de -32768 à 32767.</translation>
     </message>
     <message>
         <source>Sorry, already selected.</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Play Again?</source>
-        <translation>Rejouer ?</translation>
+        <translation>Rejouer ?</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Reset all</source>
-        <translation>Remise à zéro</translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Game #</source>
@@ -127,12 +127,12 @@
     <message>
         <source>Wins by X</source>
         <extracomment>the mark stays X</extracomment>
-        <translation>Gagnés X</translation>
+        <translation>Victoires X</translation>
     </message>
     <message>
         <source>Wins by O</source>
         <extracomment>the mark stays O</extracomment>
-        <translation>Gagnés O</translation>
+        <translation>Victoires O</translation>
     </message>
     <message>
         <source>Games Tied</source>

@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Player Number</source>
-        <translation>Cluicheadairean</translation>
+        <translation>Àireamh nan cluicheadairean</translation>
     </message>
     <message>
         <source>Select number of players.</source>
@@ -66,12 +66,12 @@
     </message>
     <message>
         <source>Sorry, must be 1 or 2.</source>
-        <translation>Feumaidh e bhith 1 no 2.</translation>
+        <translation>Feumaidh e a bhith 1 no 2.</translation>
     </message>
     <message>
         <source>Number or players?</source>
         <extracomment>asked again after a refused answer: how many players, 1 or 2</extracomment>
-        <translation>Co mheud cluicheadair?</translation>
+        <translation>Cò mheud cluicheadair?</translation>
     </message>
     <message>
         <source>Overflow error: a counter went beyond the range -32768 to 32767.</source>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Sorry, already selected.</source>
-        <translation>Tha an cealla seo trang.</translation>
+        <translation>Chaidh an cealla seo a thaghadh mu thràth.</translation>
     </message>
     <message>
         <source>%1 has won by row  %2</source>
@@ -109,11 +109,11 @@
     </message>
     <message>
         <source>Play Again?</source>
-        <translation>A-rithist?</translation>
+        <translation>Cluich a-rithist?</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Fàg</translation>
+        <translation>Fàg an-seo</translation>
     </message>
     <message>
         <source>Reset all</source>

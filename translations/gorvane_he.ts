@@ -29,7 +29,7 @@
     <message>
         <source>empty</source>
         <extracomment>what a free cell holds, as a screen reader tells it</extracomment>
-        <translation>ריק</translation>
+        <translation>ריקה</translation>
     </message>
     <message>
         <source>winning line</source>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sorry, must be 1 or 2.</source>
-        <translation>צריך להיות 1 או 2.</translation>
+        <translation>יש לענות 1 או 2.</translation>
     </message>
     <message>
         <source>Number or players?</source>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>The game is a tie.</source>
-        <translation>תיקו.</translation>
+        <translation>המשחק הסתיים בתיקו.</translation>
     </message>
 </context>
 <context>
@@ -141,7 +141,7 @@
     <message>
         <source>Beginner</source>
         <extracomment>the computer&apos;s strength</extracomment>
-        <translation>מתחיל</translation>
+        <translation>בסיסי</translation>
     </message>
     <message>
         <source>Advanced</source>

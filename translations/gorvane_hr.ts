@@ -84,17 +84,17 @@
     <message>
         <source>%1 has won by row  %2</source>
         <extracomment>%1 is the winner&apos;s mark, X or O; %2 the row&apos;s number (0 top, 1, 2, 4 the bottom four)</extracomment>
-        <translation>%1 pobjeđuje redom %2</translation>
+        <translation>%1 pobjeđuje: red %2</translation>
     </message>
     <message>
         <source>%1 has won by col  %2</source>
         <extracomment>%1 is the winner&apos;s mark, X or O; %2 the column&apos;s number, 0 to 2 from the left</extracomment>
-        <translation>%1 pobjeđuje stupcem %2</translation>
+        <translation>%1 pobjeđuje: stupac %2</translation>
     </message>
     <message>
         <source>%1 has won by diagonal  %2</source>
         <extracomment>%1 is the winner&apos;s mark, X or O; %2 the diagonal&apos;s first cell: 0, 1 or 2</extracomment>
-        <translation>%1 pobjeđuje dijagonalom %2</translation>
+        <translation>%1 pobjeđuje: dijagonala %2</translation>
     </message>
     <message>
         <source>The game is a tie.</source>
@@ -113,11 +113,11 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Izlaz</translation>
+        <translation>Izađi</translation>
     </message>
     <message>
         <source>Reset all</source>
-        <translation>Poništi sve</translation>
+        <translation>Resetiraj sve</translation>
     </message>
     <message>
         <source>Game #</source>

@@ -46,7 +46,7 @@
     </message>
     <message>
         <source>Sorry, your choices are X or O</source>
-        <translation>Válaszoljon X-et vagy O-t.</translation>
+        <translation>Válasszon X-et vagy O-t.</translation>
     </message>
     <message>
         <source>Who goes first X or O?</source>
@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>sorry, your choices are X or O</source>
-        <translation>Válaszoljon X-et vagy O-t.</translation>
+        <translation>Válasszon X-et vagy O-t.</translation>
     </message>
     <message>
         <source>Player Number</source>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sorry, must be 1 or 2.</source>
-        <translation>1 vagy 2 lehet.</translation>
+        <translation>Csak 1 vagy 2 lehet.</translation>
     </message>
     <message>
         <source>Number or players?</source>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Sorry, already selected.</source>
-        <translation>A mező már foglalt.</translation>
+        <translation>Ezen a mezőn már van jel.</translation>
     </message>
     <message>
         <source>%1 has won by row  %2</source>
@@ -127,12 +127,12 @@
     <message>
         <source>Wins by X</source>
         <extracomment>the mark stays X</extracomment>
-        <translation>X nyert</translation>
+        <translation>X nyerései</translation>
     </message>
     <message>
         <source>Wins by O</source>
         <extracomment>the mark stays O</extracomment>
-        <translation>O nyert</translation>
+        <translation>O nyerései</translation>
     </message>
     <message>
         <source>Games Tied</source>

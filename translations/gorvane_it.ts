@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Play Again?</source>
-        <translation>Rigioca?</translation>
+        <translation>Giochi ancora?</translation>
     </message>
     <message>
         <source>Exit</source>

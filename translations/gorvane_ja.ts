@@ -42,7 +42,7 @@
     <message>
         <source>who goes first X or O?</source>
         <extracomment>the answer stays the letter X or O in every language</extracomment>
-        <translation>先手は X と O のどちら?</translation>
+        <translation>先手は X と O のどちら？</translation>
     </message>
     <message>
         <source>Sorry, your choices are X or O</source>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <source>Who goes first X or O?</source>
-        <translation>先手は X と O のどちら?</translation>
+        <translation>先手は X と O のどちら？</translation>
     </message>
     <message>
         <source>sorry, your choices are X or O</source>
@@ -71,30 +71,30 @@
     <message>
         <source>Number or players?</source>
         <extracomment>asked again after a refused answer: how many players, 1 or 2</extracomment>
-        <translation>プレイヤー数は?</translation>
+        <translation>プレイヤー数は？</translation>
     </message>
     <message>
         <source>Overflow error: a counter went beyond the range -32768 to 32767.</source>
-        <translation>オーバーフロー: カウンターが -32768~32767 の範囲を超えました。</translation>
+        <translation>オーバーフロー エラー：カウンターが -32768～32767 の範囲を超えました。</translation>
     </message>
     <message>
         <source>Sorry, already selected.</source>
-        <translation>そのマスは使用済みです。</translation>
+        <translation>そのマスはもう埋まっています。</translation>
     </message>
     <message>
         <source>%1 has won by row  %2</source>
         <extracomment>%1 is the winner&apos;s mark, X or O; %2 the row&apos;s number (0 top, 1, 2, 4 the bottom four)</extracomment>
-        <translation>%1 の勝ち(横 %2)</translation>
+        <translation>%1 の勝ち（横 %2）</translation>
     </message>
     <message>
         <source>%1 has won by col  %2</source>
         <extracomment>%1 is the winner&apos;s mark, X or O; %2 the column&apos;s number, 0 to 2 from the left</extracomment>
-        <translation>%1 の勝ち(縦 %2)</translation>
+        <translation>%1 の勝ち（縦 %2）</translation>
     </message>
     <message>
         <source>%1 has won by diagonal  %2</source>
         <extracomment>%1 is the winner&apos;s mark, X or O; %2 the diagonal&apos;s first cell: 0, 1 or 2</extracomment>
-        <translation>%1 の勝ち(斜め %2)</translation>
+        <translation>%1 の勝ち（斜め %2）</translation>
     </message>
     <message>
         <source>The game is a tie.</source>
@@ -127,12 +127,12 @@
     <message>
         <source>Wins by X</source>
         <extracomment>the mark stays X</extracomment>
-        <translation>X の勝ち</translation>
+        <translation>X 勝ち数</translation>
     </message>
     <message>
         <source>Wins by O</source>
         <extracomment>the mark stays O</extracomment>
-        <translation>O の勝ち</translation>
+        <translation>O 勝ち数</translation>
     </message>
     <message>
         <source>Games Tied</source>

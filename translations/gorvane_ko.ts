@@ -127,12 +127,12 @@
     <message>
         <source>Wins by X</source>
         <extracomment>the mark stays X</extracomment>
-        <translation>X 승리</translation>
+        <translation>X 승리 수</translation>
     </message>
     <message>
         <source>Wins by O</source>
         <extracomment>the mark stays O</extracomment>
-        <translation>O 승리</translation>
+        <translation>O 승리 수</translation>
     </message>
     <message>
         <source>Games Tied</source>

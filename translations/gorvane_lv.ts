@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Play Again?</source>
-        <translation>Vēlreiz?</translation>
+        <translation>Spēlēt vēlreiz?</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Reset all</source>
-        <translation>Notīrīt</translation>
+        <translation>Atstatīt visu</translation>
     </message>
     <message>
         <source>Game #</source>
@@ -127,12 +127,12 @@
     <message>
         <source>Wins by X</source>
         <extracomment>the mark stays X</extracomment>
-        <translation>Uzvaras X</translation>
+        <translation>X uzvaras</translation>
     </message>
     <message>
         <source>Wins by O</source>
         <extracomment>the mark stays O</extracomment>
-        <translation>Uzvaras O</translation>
+        <translation>O uzvaras</translation>
     </message>
     <message>
         <source>Games Tied</source>

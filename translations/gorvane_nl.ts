@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Play Again?</source>
-        <translation>Opnieuw?</translation>
+        <translation>Nog een spel?</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Reset all</source>
-        <translation>Alles wissen</translation>
+        <translation>Nulstellen</translation>
     </message>
     <message>
         <source>Game #</source>
@@ -141,7 +141,7 @@
     <message>
         <source>Beginner</source>
         <extracomment>the computer&apos;s strength</extracomment>
-        <translation>Starter</translation>
+        <translation>Beginners</translation>
     </message>
     <message>
         <source>Advanced</source>

@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Player Number</source>
-        <translation>Spelarar</translation>
+        <translation>Tal på spelarar</translation>
     </message>
     <message>
         <source>Select number of players.</source>
@@ -127,12 +127,12 @@
     <message>
         <source>Wins by X</source>
         <extracomment>the mark stays X</extracomment>
-        <translation>Siger X</translation>
+        <translation>Sigrar X</translation>
     </message>
     <message>
         <source>Wins by O</source>
         <extracomment>the mark stays O</extracomment>
-        <translation>Siger O</translation>
+        <translation>Sigrar O</translation>
     </message>
     <message>
         <source>Games Tied</source>

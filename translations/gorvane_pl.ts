@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sorry, must be 1 or 2.</source>
-        <translation>Musi być 1 lub 2.</translation>
+        <translation>Wpisz 1 lub 2.</translation>
     </message>
     <message>
         <source>Number or players?</source>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Sorry, already selected.</source>
-        <translation>Pole już zajęte.</translation>
+        <translation>To pole jest już zajęte.</translation>
     </message>
     <message>
         <source>%1 has won by row  %2</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Wyjdź</translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>Reset all</source>
@@ -127,12 +127,12 @@
     <message>
         <source>Wins by X</source>
         <extracomment>the mark stays X</extracomment>
-        <translation>Wygrał X</translation>
+        <translation>Wygr. X</translation>
     </message>
     <message>
         <source>Wins by O</source>
         <extracomment>the mark stays O</extracomment>
-        <translation>Wygrał O</translation>
+        <translation>Wygr. O</translation>
     </message>
     <message>
         <source>Games Tied</source>

@@ -29,7 +29,7 @@
     <message>
         <source>empty</source>
         <extracomment>what a free cell holds, as a screen reader tells it</extracomment>
-        <translation>пусто</translation>
+        <translation>пустая</translation>
     </message>
     <message>
         <source>winning line</source>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sorry, must be 1 or 2.</source>
-        <translation>Нужно 1 или 2.</translation>
+        <translation>Введите 1 или 2.</translation>
     </message>
     <message>
         <source>Number or players?</source>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Overflow error: a counter went beyond the range -32768 to 32767.</source>
-        <translation>Ошибка переполнения: счётчик вышел за пределы от -32768 до 32767.</translation>
+        <translation>Ошибка переполнения: счётчик вышел за пределы диапазона от -32768 до 32767.</translation>
     </message>
     <message>
         <source>Sorry, already selected.</source>

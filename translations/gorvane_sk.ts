@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Overflow error: a counter went beyond the range -32768 to 32767.</source>
-        <translation>Chyba pretečenia: počítadlo opustilo rozsah -32768 až 32767.</translation>
+        <translation>Chyba pretečenia: počítadlo prekročilo rozsah -32768 až 32767.</translation>
     </message>
     <message>
         <source>Sorry, already selected.</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Koniec</translation>
+        <translation>Ukončiť</translation>
     </message>
     <message>
         <source>Reset all</source>

@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Player Number</source>
-        <translation>Oyuncular</translation>
+        <translation>Oyuncu Sayısı</translation>
     </message>
     <message>
         <source>Select number of players.</source>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>The game is a tie.</source>
-        <translation>Berabere.</translation>
+        <translation>Oyun berabere bitti.</translation>
     </message>
 </context>
 <context>
@@ -109,11 +109,11 @@
     </message>
     <message>
         <source>Play Again?</source>
-        <translation>Yeniden?</translation>
+        <translation>Yeni oyun?</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Çık</translation>
+        <translation>Çıkış</translation>
     </message>
     <message>
         <source>Reset all</source>
@@ -127,16 +127,16 @@
     <message>
         <source>Wins by X</source>
         <extracomment>the mark stays X</extracomment>
-        <translation>X kazandı</translation>
+        <translation>X galibiyet</translation>
     </message>
     <message>
         <source>Wins by O</source>
         <extracomment>the mark stays O</extracomment>
-        <translation>O kazandı</translation>
+        <translation>O galibiyet</translation>
     </message>
     <message>
         <source>Games Tied</source>
-        <translation>Berabere</translation>
+        <translation>Beraberlik</translation>
     </message>
     <message>
         <source>Beginner</source>

@@ -29,7 +29,7 @@
     <message>
         <source>empty</source>
         <extracomment>what a free cell holds, as a screen reader tells it</extracomment>
-        <translation>порожньо</translation>
+        <translation>порожня</translation>
     </message>
     <message>
         <source>winning line</source>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Overflow error: a counter went beyond the range -32768 to 32767.</source>
-        <translation>Помилка переповнення: лічильник вийшов за межі від -32768 до 32767.</translation>
+        <translation>Помилка переповнення: лічильник вийшов за межі діапазону від -32768 до 32767.</translation>
     </message>
     <message>
         <source>Sorry, already selected.</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Вихід</translation>
+        <translation>Вийти</translation>
     </message>
     <message>
         <source>Reset all</source>
@@ -127,16 +127,16 @@
     <message>
         <source>Wins by X</source>
         <extracomment>the mark stays X</extracomment>
-        <translation>Виграв X</translation>
+        <translation>Виграші X</translation>
     </message>
     <message>
         <source>Wins by O</source>
         <extracomment>the mark stays O</extracomment>
-        <translation>Виграв O</translation>
+        <translation>Виграші O</translation>
     </message>
     <message>
         <source>Games Tied</source>
-        <translation>Нічиїх</translation>
+        <translation>Нічиї</translation>
     </message>
     <message>
         <source>Beginner</source>

@@ -42,7 +42,7 @@
     <message>
         <source>who goes first X or O?</source>
         <extracomment>the answer stays the letter X or O in every language</extracomment>
-        <translation>誰先下,X 還是 O?</translation>
+        <translation>誰先下，X 還是 O？</translation>
     </message>
     <message>
         <source>Sorry, your choices are X or O</source>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <source>Who goes first X or O?</source>
-        <translation>誰先下,X 還是 O?</translation>
+        <translation>誰先下，X 還是 O？</translation>
     </message>
     <message>
         <source>sorry, your choices are X or O</source>
@@ -71,30 +71,30 @@
     <message>
         <source>Number or players?</source>
         <extracomment>asked again after a refused answer: how many players, 1 or 2</extracomment>
-        <translation>玩家人數?</translation>
+        <translation>玩家人數？</translation>
     </message>
     <message>
         <source>Overflow error: a counter went beyond the range -32768 to 32767.</source>
-        <translation>溢位錯誤:計數器超出了 -32768 到 32767 的範圍。</translation>
+        <translation>溢位錯誤：計數器超出了 -32768 到 32767 的範圍。</translation>
     </message>
     <message>
         <source>Sorry, already selected.</source>
-        <translation>該格已被佔用。</translation>
+        <translation>該格已有棋子。</translation>
     </message>
     <message>
         <source>%1 has won by row  %2</source>
         <extracomment>%1 is the winner&apos;s mark, X or O; %2 the row&apos;s number (0 top, 1, 2, 4 the bottom four)</extracomment>
-        <translation>%1 獲勝:橫列 %2</translation>
+        <translation>%1 獲勝：橫列 %2</translation>
     </message>
     <message>
         <source>%1 has won by col  %2</source>
         <extracomment>%1 is the winner&apos;s mark, X or O; %2 the column&apos;s number, 0 to 2 from the left</extracomment>
-        <translation>%1 獲勝:直行 %2</translation>
+        <translation>%1 獲勝：直行 %2</translation>
     </message>
     <message>
         <source>%1 has won by diagonal  %2</source>
         <extracomment>%1 is the winner&apos;s mark, X or O; %2 the diagonal&apos;s first cell: 0, 1 or 2</extracomment>
-        <translation>%1 獲勝:對角線 %2</translation>
+        <translation>%1 獲勝：對角線 %2</translation>
     </message>
     <message>
         <source>The game is a tie.</source>
@@ -109,11 +109,11 @@
     </message>
     <message>
         <source>Play Again?</source>
-        <translation>再玩一次?</translation>
+        <translation>再玩一次？</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>結束</translation>
+        <translation>離開</translation>
     </message>
     <message>
         <source>Reset all</source>
@@ -127,12 +127,12 @@
     <message>
         <source>Wins by X</source>
         <extracomment>the mark stays X</extracomment>
-        <translation>X 勝</translation>
+        <translation>X 勝局</translation>
     </message>
     <message>
         <source>Wins by O</source>
         <extracomment>the mark stays O</extracomment>
-        <translation>O 勝</translation>
+        <translation>O 勝局</translation>
     </message>
     <message>
         <source>Games Tied</source>

@@ -11,7 +11,8 @@
 
 namespace {
 
-//: the answer stays the letter X or O in every language
+//: which mark moves first; the answer stays the letter X or O in every language. The small first
+//: letter is the English's own.
 constexpr const char *Prompt = translatable("Dialogs", "who goes first X or O?");
 constexpr const char *Title = "gorvane"; // the game's name
 constexpr const char *DefaultAnswer = "X";

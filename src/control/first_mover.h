@@ -16,9 +16,12 @@ struct FirstMoverWording
 };
 
 inline constexpr FirstMoverWording AtStartUp{
+    //: refuses an answer other than the letter X or O to which mark moves first
     translatable("Dialogs", "Sorry, your choices are X or O"),
+    //: asked again after a refused answer: which mark moves first, the letter X or O
     translatable("Dialogs", "Who goes first X or O?"), "gorvane"};
 inline constexpr FirstMoverWording AtPlayAgain{
+    //: as "Sorry, your choices are X or O"; the small first letter is the English's own
     translatable("Dialogs", "sorry, your choices are X or O"),
     translatable("Dialogs", "who goes first X or O?"), ""};
 

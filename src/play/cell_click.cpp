@@ -13,6 +13,7 @@
 
 namespace {
 
+//: the clicked cell is taken: it already holds a mark, X or O, and keeps it
 constexpr const char *AlreadySelected = translatable("Dialogs", "Sorry, already selected.");
 
 void placeForTwoPlayers(Game &game, int cell)

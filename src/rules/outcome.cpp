@@ -17,13 +17,16 @@ const char *winWording(LineKind kind)
 {
     switch (kind) {
     case LineKind::Row:
-        //: %1 is the winner's mark, X or O; %2 the row's number (0 top, 1, 2, 4 the bottom four)
+        //: %1 is the winner's mark, X or O; %2 the row's number: 0, 1 or 2 from the top, or 4 for
+        //: cells 7 to 9. The two blanks before %2 are the English's own.
         return translatable("Dialogs", "%1 has won by row  %2");
     case LineKind::Column:
-        //: %1 is the winner's mark, X or O; %2 the column's number, 0 to 2 from the left
+        //: %1 is the winner's mark, X or O; %2 the column's number, 0 to 2 in the direction of
+        //: writing. The two blanks before %2 are the English's own.
         return translatable("Dialogs", "%1 has won by col  %2");
     case LineKind::Diagonal:
-        //: %1 is the winner's mark, X or O; %2 the diagonal's first cell: 0, 1 or 2
+        //: %1 is the winner's mark, X or O; %2 the number of the diagonal's first cell: 0, 1 or 2.
+        //: The two blanks before %2 are the English's own.
         return translatable("Dialogs", "%1 has won by diagonal  %2");
     }
     return "";

@@ -62,10 +62,10 @@ void CellEdit::describe()
     // A screen reader speaks the text itself; the description adds only what the text cannot say.
     QString description;
     if (m_colour == CellWinColour)
-        //: said of a cell on the completed line, after what it holds
+        //: said of a cell ("Cell %1") on the completed line, after the mark it holds
         description = tr("winning line");
     else if (text().isEmpty())
-        //: what a free cell holds, as a screen reader tells it
+        //: said of a cell ("Cell %1") that holds no mark: agrees with the word for "Cell"
         description = tr("empty");
     setAccessibleDescription(description);
 }

@@ -120,6 +120,7 @@ void Form1::createBoard()
     for (int index = 0; index < CellCount; ++index) {
         auto *cell = new CellEdit(this);
         cell->setObjectName(QStringLiteral("Text1_%1").arg(index));
+        //: a board cell's name, as a screen reader tells it; %1 is its number, 0 to 9
         cell->setAccessibleName(tr("Cell %1").arg(index));
         m_layout.place(cell, cellTwips(index));
         cell->setAlignment(Qt::AlignCenter);
@@ -140,10 +141,13 @@ void Form1::createBoard()
 
 void Form1::createButtons()
 {
+    //: the button that starts the next game; the scores stay
     auto *playAgain = placeCaptioned<QPushButton>(m_layout, "Command1", QT_TR_NOOP("Play Again?"),
                                                   QRect(360, 2760, 1935, 495));
     auto *exit = placeCaptioned<QPushButton>(m_layout, "Command3", QT_TR_NOOP("Exit"),
                                              QRect(3960, 2760, 855, 615));
+    //: the button that sets the four score boxes back to 0 and clears the board; it undoes no
+    //: move
     auto *resetAll = placeCaptioned<QPushButton>(m_layout, "Command2", QT_TR_NOOP("Reset all"),
                                                  QRect(3480, 2040, 1335, 495));
     // Return and Enter press a focused button, as Space does.
@@ -180,18 +184,19 @@ void Form1::createScoreBoxes()
         scoreBox(box.box) = edit;
     }
 
-    //: the number of the current game
+    //: the caption of the box that shows the current game's number
     labelBox(placeCaptioned<QLabel>(m_layout, "Label4", QT_TR_NOOP("Game #"),
                                     QRect(3720, 1560, 615, 255)),
              scoreBox(ScoreBox::Text5));
-    //: the mark stays X
+    //: the caption of the box that counts the games X has won; the mark stays X
     labelBox(placeCaptioned<QLabel>(m_layout, "Label1", QT_TR_NOOP("Wins by X"),
                                     QRect(3600, 480, 735, 255)),
              scoreBox(ScoreBox::Text2));
-    //: the mark stays O
+    //: the caption of the box that counts the games O has won; the mark stays O
     labelBox(placeCaptioned<QLabel>(m_layout, "Label2", QT_TR_NOOP("Wins by O"),
                                     QRect(3600, 840, 735, 255)),
              scoreBox(ScoreBox::Text3));
+    //: the caption of the box that counts the games that ended in a tie, not a word on one game
     labelBox(placeCaptioned<QLabel>(m_layout, "Label3", QT_TR_NOOP("Games Tied"),
                                     QRect(3480, 1200, 855, 255)),
              scoreBox(ScoreBox::Text4));
@@ -228,10 +233,11 @@ void Form1::changeEvent(QEvent *event)
 
 void Form1::createOptions()
 {
-    //: the computer's strength
+    //: the computer's strength when one person plays: the weaker opponent. It says nothing of
+    //: who starts.
     m_option1 = placeCaptioned<QRadioButton>(m_layout, "Option1", QT_TR_NOOP("Beginner"),
                                              QRect(960, 3480, 975, 255));
-    //: the computer's strength
+    //: the computer's strength when one person plays: the stronger opponent
     m_option2 = placeCaptioned<QRadioButton>(m_layout, "Option2", QT_TR_NOOP("Advanced"),
                                              QRect(2520, 3480, 1095, 255));
     m_option1->setChecked(true);
