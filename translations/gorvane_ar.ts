@@ -28,12 +28,12 @@
     <name>CellEdit</name>
     <message>
         <source>empty</source>
-        <extracomment>what a free cell holds, as a screen reader tells it</extracomment>
+        <extracomment>said of a cell (&quot;Cell %1&quot;) that holds no mark: agrees with the word for &quot;Cell&quot;</extracomment>
         <translation>فارغة</translation>
     </message>
     <message>
         <source>winning line</source>
-        <extracomment>said of a cell on the completed line, after what it holds</extracomment>
+        <extracomment>said of a cell (&quot;Cell %1&quot;) on the completed line, after the mark it holds</extracomment>
         <translation>خط فائز</translation>
     </message>
 </context>
@@ -41,36 +41,42 @@
     <name>Dialogs</name>
     <message>
         <source>who goes first X or O?</source>
-        <extracomment>the answer stays the letter X or O in every language</extracomment>
+        <extracomment>which mark moves first; the answer stays the letter X or O in every language. The small first letter is the English&apos;s own.</extracomment>
         <translation>من يبدأ، X أم O؟</translation>
     </message>
     <message>
         <source>Sorry, your choices are X or O</source>
+        <extracomment>refuses an answer other than the letter X or O to which mark moves first</extracomment>
         <translation>أجب بـ X أو O.</translation>
     </message>
     <message>
         <source>Who goes first X or O?</source>
+        <extracomment>asked again after a refused answer: which mark moves first, the letter X or O</extracomment>
         <translation>من يبدأ، X أم O؟</translation>
     </message>
     <message>
         <source>sorry, your choices are X or O</source>
+        <extracomment>as &quot;Sorry, your choices are X or O&quot;; the small first letter is the English&apos;s own</extracomment>
         <translation>أجب بـ X أو O.</translation>
     </message>
     <message>
         <source>Player Number</source>
+        <extracomment>the title of the dialogs that ask how many people play</extracomment>
         <translation>عدد اللاعبين</translation>
     </message>
     <message>
         <source>Select number of players.</source>
+        <extracomment>the answer is typed: the digit 1 or 2</extracomment>
         <translation>اختر عدد اللاعبين.</translation>
     </message>
     <message>
         <source>Sorry, must be 1 or 2.</source>
+        <extracomment>refuses an answer other than the digit 1 or 2 to how many people play</extracomment>
         <translation>يجب أن يكون العدد 1 أو 2.</translation>
     </message>
     <message>
         <source>Number or players?</source>
-        <extracomment>asked again after a refused answer: how many players, 1 or 2</extracomment>
+        <extracomment>asked again after a refused answer: how many people play, 1 or 2. The &quot;or&quot; is a slip the English keeps; translate &quot;Number of players?&quot;.</extracomment>
         <translation>عدد اللاعبين؟</translation>
     </message>
     <message>
@@ -79,21 +85,22 @@
     </message>
     <message>
         <source>Sorry, already selected.</source>
+        <extracomment>the clicked cell is taken: it already holds a mark, X or O, and keeps it</extracomment>
         <translation>هذه الخانة مشغولة.</translation>
     </message>
     <message>
         <source>%1 has won by row  %2</source>
-        <extracomment>%1 is the winner&apos;s mark, X or O; %2 the row&apos;s number (0 top, 1, 2, 4 the bottom four)</extracomment>
+        <extracomment>%1 is the winner&apos;s mark, X or O; %2 the row&apos;s number: 0, 1 or 2 from the top, or 4 for cells 7 to 9. The two blanks before %2 are the English&apos;s own.</extracomment>
         <translation>فاز %1 بالصف %2</translation>
     </message>
     <message>
         <source>%1 has won by col  %2</source>
-        <extracomment>%1 is the winner&apos;s mark, X or O; %2 the column&apos;s number, 0 to 2 from the left</extracomment>
+        <extracomment>%1 is the winner&apos;s mark, X or O; %2 the column&apos;s number, 0 to 2 in the direction of writing. The two blanks before %2 are the English&apos;s own.</extracomment>
         <translation>فاز %1 بالعمود %2</translation>
     </message>
     <message>
         <source>%1 has won by diagonal  %2</source>
-        <extracomment>%1 is the winner&apos;s mark, X or O; %2 the diagonal&apos;s first cell: 0, 1 or 2</extracomment>
+        <extracomment>%1 is the winner&apos;s mark, X or O; %2 the number of the diagonal&apos;s first cell: 0, 1 or 2. The two blanks before %2 are the English&apos;s own.</extracomment>
         <translation>فاز %1 بالقطر %2</translation>
     </message>
     <message>
@@ -105,10 +112,12 @@
     <name>Form1</name>
     <message>
         <source>Cell %1</source>
+        <extracomment>a board cell&apos;s name, as a screen reader tells it; %1 is its number, 0 to 9</extracomment>
         <translation>الخانة %1</translation>
     </message>
     <message>
         <source>Play Again?</source>
+        <extracomment>the button that starts the next game; the scores stay</extracomment>
         <translation>لعبة أخرى؟</translation>
     </message>
     <message>
@@ -117,35 +126,37 @@
     </message>
     <message>
         <source>Reset all</source>
+        <extracomment>the button that sets the four score boxes back to 0 and clears the board; it undoes no move</extracomment>
         <translation>تصفير الكل</translation>
     </message>
     <message>
         <source>Game #</source>
-        <extracomment>the number of the current game</extracomment>
+        <extracomment>the caption of the box that shows the current game&apos;s number</extracomment>
         <translation>رقم اللعبة</translation>
     </message>
     <message>
         <source>Wins by X</source>
-        <extracomment>the mark stays X</extracomment>
+        <extracomment>the caption of the box that counts the games X has won; the mark stays X</extracomment>
         <translation>انتصارات X</translation>
     </message>
     <message>
         <source>Wins by O</source>
-        <extracomment>the mark stays O</extracomment>
+        <extracomment>the caption of the box that counts the games O has won; the mark stays O</extracomment>
         <translation>انتصارات O</translation>
     </message>
     <message>
         <source>Games Tied</source>
+        <extracomment>the caption of the box that counts the games that ended in a tie, not a word on one game</extracomment>
         <translation>تعادلات</translation>
     </message>
     <message>
         <source>Beginner</source>
-        <extracomment>the computer&apos;s strength</extracomment>
+        <extracomment>the computer&apos;s strength when one person plays: the weaker opponent. It says nothing of who starts.</extracomment>
         <translation>مبتدئ</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <extracomment>the computer&apos;s strength</extracomment>
+        <extracomment>the computer&apos;s strength when one person plays: the stronger opponent</extracomment>
         <translation>متقدم</translation>
     </message>
 </context>
