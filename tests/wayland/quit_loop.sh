@@ -18,18 +18,19 @@ fi
 places=("the players' question" "the first mover's question" "the board")
 faults=0
 for where in 0 1 2; do
-    hung=0 failed=0
+    hung=() failed=()
     for _ in $(seq "$runs"); do
-        status=0
-        "$(dirname "$0")/weston_run.sh" timeout -s KILL 20 "$1" "$where" $((RANDOM % 500)) \
-            "${@:2}" 2>/dev/null || status=$?
+        delay=$((RANDOM % 500)) status=0
+        "$(dirname "$0")/weston_run.sh" timeout -s KILL 20 "$1" "$where" "$delay" "${@:2}" \
+            2>/dev/null || status=$?
         case $status in
         0) ;;
-        124) hung=$((hung + 1)) ;;
-        *) failed=$((failed + 1)) ;;
+        137) hung+=("$delay") ;; # killed by timeout's SIGKILL
+        *) failed+=("$delay:$status") ;;
         esac
     done
-    echo "quit at ${places[where]}: $runs runs, $hung hung, $failed failed"
-    faults=$((faults + hung + failed))
+    # With the delays, in ms, of the runs that hung, and the delays and statuses of those that failed.
+    echo "quit at ${places[where]}: $runs runs, ${#hung[@]} hung (${hung[*]}), ${#failed[@]} failed (${failed[*]})"
+    faults=$((faults + ${#hung[@]} + ${#failed[@]}))
 done
 [ "$faults" -eq 0 ]
