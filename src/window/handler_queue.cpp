@@ -3,6 +3,12 @@
 
 #include "window/handler_queue.h"
 
+HandlerQueue::HandlerQueue()
+{
+    m_next.setSingleShot(true);
+    QObject::connect(&m_next, &QTimer::timeout, &m_next, [this] { runFirst(); });
+}
+
 void HandlerQueue::run(QWidget *control, std::function<void()> handler)
 {
     if (m_closed)
@@ -31,5 +37,5 @@ void HandlerQueue::runFirst()
     }
     // The next one is an event of its own, after what this one's end has to show.
     if (!m_waiting.empty())
-        QMetaObject::invokeMethod(this, &HandlerQueue::runFirst, Qt::QueuedConnection);
+        m_next.start(0);
 }

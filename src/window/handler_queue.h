@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <deque>
@@ -15,10 +15,10 @@
 // program in one batch with the dialog's OK. Such a press waits until the running handler has
 // ended, then runs as an event of its own, unless its control has been disabled meanwhile (a
 // locked cell), since a disabled control raises nothing.
-class HandlerQueue : public QObject
+class HandlerQueue
 {
 public:
-    using QObject::QObject;
+    HandlerQueue();
 
     // The handler of an event of control: run now, or after those that came before it.
     void run(QWidget *control, std::function<void()> handler);
@@ -35,6 +35,7 @@ private:
     void runFirst();
 
     std::deque<Event> m_waiting;
+    QTimer m_next; // runs the first waiting handler as an event of its own
     bool m_running = false;
     bool m_closed = false;
 };
