@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 QAccessibleInterface *accessible(QWidget *widget)
@@ -245,19 +247,29 @@ void DesktopTest::pressesWaitForTheDialog()
         DialogAnswerer answerer({"1", "X"});
         m_window->load();
     }
-    QTimer::singleShot(0, this, [this] {
-        for (const char *button : {"Command1", "Command2", "Command3"})
-            accessible(child(QLatin1String(button)))
+    const QStringList buttons{"Command1", "Command2", "Command3"};
+    bool released = false;
+    QTimer::singleShot(0, this, [&] {
+        for (const QString &button : buttons)
+            accessible(child(button))
                 ->actionInterface()
                 ->doAction(QAccessibleActionInterface::pressAction());
         accessible(child(QStringLiteral("Option2")))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::toggleAction());
-        QTest::qWait(300); // Qt's press clicks a button a tenth of a second later
+        // Qt's press holds a button down and clicks it a tenth of a second later.
+        released = QTest::qWaitFor(
+            [&] {
+                return std::none_of(buttons.begin(), buttons.end(), [this](const QString &name) {
+                    return qobject_cast<QAbstractButton *>(child(name))->isDown();
+                });
+            },
+            5000);
         qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->accept();
     });
     QTest::keyClicks(cell(0), QStringLiteral("Z"));
     QTest::mouseClick(cell(0), Qt::LeftButton); // refused, with a message
+    QVERIFY(released);
     QCOMPARE(qobject_cast<QLineEdit *>(cell(0))->text(), QStringLiteral("Z"));
     QCOMPARE(qobject_cast<QLineEdit *>(child(QStringLiteral("Text5")))->text(),
              QStringLiteral("1"));
