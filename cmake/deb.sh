@@ -20,6 +20,8 @@ trap 'rm -rf "$work"' EXIT
 stage=$work/gorvane
 
 DESTDIR=$stage cmake --install "$build" --prefix /usr --strip >/dev/null
+# Lintian's overrides belong to the package, not to what `cmake --install` lays out.
+install -D -m 644 "$source/data/lintian-overrides" "$stage/usr/share/lintian/overrides/gorvane"
 mkdir "$stage/DEBIAN" "$work/debian"
 touch "$work/debian/control"
 shlibs=$(cd "$work" && dpkg-shlibdeps -O "$stage/usr/games/gorvane")
