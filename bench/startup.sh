@@ -24,6 +24,9 @@ for _ in $(seq 100); do
 done
 export DISPLAY=":$(head -n 1 "$results/display")"
 export QT_QPA_PLATFORM=xcb
+# In English, whatever the desktop speaks: the probe waits for the box's English title.
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
+unset LANGUAGE
 export XDG_RUNTIME_DIR="$results/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 

@@ -39,7 +39,11 @@ packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev f
     # the test with the real screen reader, Orca, and the AT-SPI bindings it is written with
     orca python3-pyatspi
     # static analysis, the formatting check, and fuzzing with libFuzzer, which comes with clang
-    clang-tidy clang-format clang "libclang-rt-$clang_version-dev")
+    clang-tidy clang-format clang "libclang-rt-$clang_version-dev"
+    # the locales the suite is also run in, as a contributor's desktop may speak them
+    locales)
+# German, Turkish (whose dotless i upper-cases "i" differently) and Arabic (right to left).
+locales=(de_DE.UTF-8 tr_TR.UTF-8 ar_EG.UTF-8)
 
 missing=()
 for package in "${packages[@]}"; do
@@ -47,10 +51,25 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    "${as_root[@]}" apt-get update
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+fi
+
+# Each locale not yet generated is enabled in /etc/locale.gen, as dpkg-reconfigure locales
+# would, and generated with the others enabled there.
+ungenerated=()
+for locale in "${locales[@]}"; do
+    locale -a | grep -qx "${locale%.UTF-8}.utf8" || ungenerated+=("$locale")
+done
+[ ${#ungenerated[@]} -eq 0 ] && exit 0
+echo "Generating the locales: ${ungenerated[*]}"
+for locale in "${ungenerated[@]}"; do
+    "${as_root[@]}" sed -i "s/^# *\($locale UTF-8\)\$/\1/" /etc/locale.gen
+    grep -qx "$locale UTF-8" /etc/locale.gen \
+        || echo "$locale UTF-8" | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+done
+"${as_root[@]}" locale-gen

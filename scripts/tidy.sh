@@ -9,8 +9,6 @@ cd "$(dirname "$0")/.."
 build=build-tidy
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
     -DBUILD_TESTING=OFF >/dev/null
-# The window's sources need what moc generates; nothing has to be compiled. Qt 6.8's autogen
-# also runs rcc, whose translations resource needs the compiled translations first.
-cmake --build "$build" -j "$(nproc)" --target release_translations >/dev/null
+# The window's sources need what moc generates; nothing has to be compiled.
 cmake --build "$build" -j "$(nproc)" --target gorvane_window_autogen gorvane_autogen >/dev/null
 run-clang-tidy -quiet -p "$build" -j "$(nproc)" "$PWD/src/"

@@ -5,6 +5,11 @@
 # Sourced by the scripts that drive a real window. The caller defines fail MESSAGE (report and
 # exit) and calls stop_x11 from its EXIT trap.
 
+# The game speaks the desktop's language, and the scripts read its English texts; the tools they
+# drive (Orca, Python) follow the locale too. C.UTF-8 is built into the C library.
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
+unset LANGUAGE
+
 xvfb=
 game=
 x11_work=

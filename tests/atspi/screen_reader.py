@@ -177,7 +177,10 @@ class ScreenReader:
             offered = "Press" in actions(cells[cell])
             if offered:
                 press(cells[cell])
-                time.sleep(0.5)  # the proof is an absence: give a reaction the time to show
+                # The game takes the bus's calls in the order they come, after the click that the
+                # press queued: once it has answered a later call, any reaction to it shows.
+                self.wait_for(f"the game to take the press of cell {cell}",
+                              lambda: cells[cell].get_description() is not None)
             unchanged = self.message_box() is None and cells[cell].get_description() == read[cell][1]
             how = "pressed" if offered else "offers no Press action and"
             expect(unchanged, f"locked cell {cell} {how} changes nothing")

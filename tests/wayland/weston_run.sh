@@ -63,6 +63,9 @@ done
 [ -S "$runtime/$WAYLAND_DISPLAY" ] || fail "weston did not open its socket"
 
 export QT_QPA_PLATFORM=wayland
+# In English, whatever the desktop speaks: a window is awaited by its English title.
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
+unset LANGUAGE
 # A headless weston's seat has no keyboard. Qt 6.4's text-input support asks the seat for it when
 # a click in a line edit requests the input panel, and crashes; the programs here need no input
 # method.

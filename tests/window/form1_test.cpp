@@ -490,7 +490,9 @@ void Form1Test::exitEndsTheProgram()
 {
     start({"2", "X"});
     QTimer::singleShot(0, this, [this] { click(child<QPushButton>("Command3")); });
-    QTimer::singleShot(5000, this, [] { QCoreApplication::exit(1); });
+    QTimer deadline; // ends with the test, so that it cannot stop a later one
+    connect(&deadline, &QTimer::timeout, this, [] { QCoreApplication::exit(1); });
+    deadline.start(5000);
     QCOMPARE(QCoreApplication::exec(), 0);
 }
 

@@ -7,6 +7,7 @@
 #include "support/dialog_answerer.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -124,6 +125,31 @@ private slots:
         const QString win = answerer.messages().last();
         QVERIFY2(win.contains(QLatin1Char('X')) && !win.contains(QLatin1String("has won")),
                  qPrintable(win));
+    }
+
+    // The desktop's list of languages, walked to the first the game speaks.
+    void languageList_data()
+    {
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<QString>("loaded"); // the game's translation, none in English
+        QTest::newRow("the first spoken wins") << QStringList{"gd", "de"} << "gorvane_gd";
+        QTest::newRow("English first") << QStringList{"en-US", "de-DE"} << "";
+        QTest::newRow("Portugal's Portuguese") << QStringList{"pt-PT"} << "gorvane_pt_BR";
+        QTest::newRow("Hong Kong's Chinese") << QStringList{"zh-HK"} << "gorvane_zh_TW";
+        QTest::newRow("an unspoken one skipped") << QStringList{"eo", "fr-FR"} << "gorvane_fr";
+        QTest::newRow("none spoken") << QStringList{"eo", "sv-SE"} << "";
+    }
+
+    void languageList()
+    {
+        QFETCH(QStringList, languages);
+        QFETCH(QString, loaded);
+        installTranslations(languages);
+        QStringList files;
+        for (const QTranslator *translator : qApp->findChildren<QTranslator *>())
+            files << QFileInfo(translator->filePath()).completeBaseName();
+        QCOMPARE(files.filter(QStringLiteral("gorvane_")),
+                 loaded.isEmpty() ? QStringList() : QStringList{loaded});
     }
 };
 
