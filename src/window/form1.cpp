@@ -124,10 +124,9 @@ void Form1::createBoard()
         cell->setAccessibleName(tr("Cell %1").arg(index));
         m_layout.place(cell, cellTwips(index));
         cell->setAlignment(Qt::AlignCenter);
-        connect(cell, &CellEdit::clicked, this, [this, cell, index] {
-            runHandler(
-                cell, [index](Game &game) { Text1_Click(game, index); }, index);
-        });
+        const auto click = [index](Game &game) { Text1_Click(game, index); };
+        connect(cell, &CellEdit::clicked, this,
+                [this, cell, index, click] { runHandler(cell, click, index); });
         // Left and Right follow the board as it is drawn, mirrored too.
         connect(cell, &CellEdit::stepRequested, this, [this, index](int across, int down) {
             const int drawnAcross = isRightToLeft() ? -across : across;
