@@ -10,7 +10,7 @@
 void Form_Load(Game &game)
 {
     game.form.setCaption("Gorvane");
-    game.form.show();
+    game.form.showForm();
     game.state = GameState{};
 
     //: the title of the dialogs that ask how many people play

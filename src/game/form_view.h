@@ -34,6 +34,6 @@ public:
     virtual void setCaption(const std::string &caption) = 0;
 
     // Shows the window without waiting; dialogs that follow open in front of it.
-    virtual void show() = 0;
+    virtual void showForm() = 0;
     virtual void endProgram() = 0;
 };

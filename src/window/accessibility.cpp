@@ -117,8 +117,9 @@ private:
     // NOLINTEND(bugprone-easily-swappable-parameters)
 };
 
-// The answer's box of an input box: read as the others are, and written by replacing text.
-class WritableLineEdit : public ReadableLineEdit, public QAccessibleEditableTextInterface
+// The answer's box of an input box: its text is read as the others are, its selection as it is,
+// and it is written by replacing text.
+class AnswerAccessible : public ReadableLineEdit, public QAccessibleEditableTextInterface
 {
 public:
     using ReadableLineEdit::ReadableLineEdit;
@@ -129,6 +130,13 @@ public:
             return static_cast<QAccessibleEditableTextInterface *>(this);
         return ReadableLineEdit::interface_cast(type);
     }
+    // The default answer is selected when the box opens, so that typing replaces it.
+    void selection(int /*selectionIndex*/, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = edit()->selectionStart();
+        *endOffset = edit()->selectionEnd();
+    }
+    [[nodiscard]] int selectionCount() const override { return edit()->hasSelectedText() ? 1 : 0; }
     void deleteText(int startOffset, int endOffset) override
     {
         replaceText(startOffset, endOffset, QString());
@@ -185,9 +193,12 @@ QAccessibleInterface *gameInterface(const QString &className, QObject *object)
     auto *edit = qobject_cast<QLineEdit *>(object);
     if (className != QLatin1String("QLineEdit"))
         return nullptr;
-    if (edit->isReadOnly())
+    if (edit->window()->inherits("Form1")) // a score box
         return new ReadableLineEdit(edit);
-    return new WritableLineEdit(edit);
+    // Qt's own text queries would hang here too.
+    if (edit->window()->inherits("QInputDialog"))
+        return new AnswerAccessible(edit);
+    return nullptr;
 }
 
 } // namespace

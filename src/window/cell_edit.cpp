@@ -70,11 +70,6 @@ void CellEdit::describe()
     setAccessibleDescription(description);
 }
 
-void CellEdit::forgetLastPress()
-{
-    lastPressedCell() = nullptr;
-}
-
 void CellEdit::click()
 {
     // A press on its way when the board locked is dropped.
@@ -151,4 +146,13 @@ void CellEdit::paintEvent(QPaintEvent *event)
     painter.setPen(QPen(MarkColour, markWidth));
     const qreal inset = markWidth / 2 + edge;
     painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+}
+
+bool PressesOffCells::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && watched->isWidgetType() && qobject_cast<CellEdit *>(watched) == nullptr)
+        lastPressedCell() = nullptr;
+    return QObject::eventFilter(watched, event);
 }

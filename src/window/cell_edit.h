@@ -9,8 +9,8 @@
 
 // A board cell: an ordinary line edit that takes typed text and also reports a click, by the
 // mouse, by Return or Enter, or by an assistive tool's press action. Disabled, it receives no
-// mouse or key events and so raises no click. Its accessible description tells its mark and
-// whether it lies on a completed line, so that a screen reader can follow the board.
+// mouse or key events and so raises no click. Its accessible description tells what its text
+// cannot: that it is empty, or that it lies on the completed line.
 class CellEdit : public QLineEdit
 {
     Q_OBJECT
@@ -21,9 +21,6 @@ public:
     // The background is one of the board's fixed colours; the text keeps a dark colour that
     // stays legible on each of them, whatever the desktop's colour scheme.
     void setColour(Colour colour);
-
-    // A press elsewhere: the next press on a cell is a press of its own, however soon it follows.
-    static void forgetLastPress();
 
     // Raises the click, unless the cell has been locked meanwhile.
     Q_INVOKABLE void click();
@@ -45,4 +42,15 @@ private:
 
     Colour m_colour = CellEmptyColour;
     bool m_endsDoubleClick = false;
+};
+
+// Watches the mouse presses on every widget of the program, its dialogs' included: after a press
+// anywhere but on a cell, the next press on a cell is a press of its own, however soon it follows.
+class PressesOffCells : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };

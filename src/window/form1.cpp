@@ -9,8 +9,11 @@
 #include "play/cell_click.h"
 #include "window/accessibility.h"
 #include "window/cell_edit.h"
-#include "window/input_filter.h"
+#include "window/design_layout.h"
+#include "window/held_key_filter.h"
+#include "window/zoom_actions.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
@@ -60,7 +63,7 @@ template<typename Widget>
 Widget *place(DesignLayout &layout, const char *name, const QString &text, const QRect &twips,
               const QString &english = {})
 {
-    auto *widget = new Widget(text, layout.window());
+    auto *widget = new Widget(text, layout.parentWidget());
     widget->setObjectName(QLatin1String(name));
     layout.place(widget, twips, english);
     return widget;
@@ -87,13 +90,14 @@ void labelBox(QLabel *label, QLineEdit *box)
 
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
-    , m_layout(this)
+    , m_layout(new DesignLayout(this))
     , m_dialogs(this)
     , m_narrator(this, m_dialogs)
     , m_game{GameState{}, *this, m_dialogs, m_random}
 {
     installAccessibleInterfaces();
-    QCoreApplication::instance()->installEventFilter(new InputFilter(this));
+    QCoreApplication::instance()->installEventFilter(new HeldKeyFilter(this));
+    QCoreApplication::instance()->installEventFilter(new PressesOffCells(this));
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Form1"));
     // Created in keyboard focus order: the cells, the buttons, the score boxes, the options.
@@ -102,17 +106,14 @@ Form1::Form1(QWidget *parent)
     createScoreBoxes();
     createOptions();
     followColourScheme();
-    fitFontToDesign();
-    m_layout.openForTextOf(QFontInfo(QApplication::font()).pixelSize());
-}
-
-// Fonts are chosen so that the labels' and options' captions fit the room the design gives them.
-void Form1::fitFontToDesign()
-{
-    m_layout.fitFontToDesign({findChild<QLabel *>(QStringLiteral("Label1")),
-                              findChild<QLabel *>(QStringLiteral("Label2")),
-                              findChild<QLabel *>(QStringLiteral("Label3")),
-                              findChild<QLabel *>(QStringLiteral("Label4")), m_option1, m_option2});
+    // The labels' and options' captions fit the room the design gives them.
+    m_layout->fitFontToDesign({findChild<QLabel *>(QStringLiteral("Label1")),
+                               findChild<QLabel *>(QStringLiteral("Label2")),
+                               findChild<QLabel *>(QStringLiteral("Label3")),
+                               findChild<QLabel *>(QStringLiteral("Label4")), m_option1,
+                               m_option2});
+    addZoomActions(this);
+    zoomForTextOf(this, QFontInfo(QApplication::font()).pixelSize());
 }
 
 void Form1::createBoard()
@@ -122,7 +123,7 @@ void Form1::createBoard()
         cell->setObjectName(QStringLiteral("Text1_%1").arg(index));
         //: a board cell's name, as a screen reader tells it; %1 is its number, 0 to 9
         cell->setAccessibleName(tr("Cell %1").arg(index));
-        m_layout.place(cell, cellTwips(index));
+        m_layout->place(cell, cellTwips(index));
         cell->setAlignment(Qt::AlignCenter);
         const auto click = [index](Game &game) { Text1_Click(game, index); };
         connect(cell, &CellEdit::clicked, this,
@@ -141,13 +142,13 @@ void Form1::createBoard()
 void Form1::createButtons()
 {
     //: the button that starts the next game; the scores stay
-    auto *playAgain = placeCaptioned<QPushButton>(m_layout, "Command1", QT_TR_NOOP("Play Again?"),
+    auto *playAgain = placeCaptioned<QPushButton>(*m_layout, "Command1", QT_TR_NOOP("Play Again?"),
                                                   QRect(360, 2760, 1935, 495));
-    auto *exit = placeCaptioned<QPushButton>(m_layout, "Command3", QT_TR_NOOP("Exit"),
+    auto *exit = placeCaptioned<QPushButton>(*m_layout, "Command3", QT_TR_NOOP("Exit"),
                                              QRect(3960, 2760, 855, 615));
     //: the button that sets the four score boxes back to 0 and clears the board; it undoes no
     //: move
-    auto *resetAll = placeCaptioned<QPushButton>(m_layout, "Command2", QT_TR_NOOP("Reset all"),
+    auto *resetAll = placeCaptioned<QPushButton>(*m_layout, "Command2", QT_TR_NOOP("Reset all"),
                                                  QRect(3480, 2040, 1335, 495));
     // Return and Enter press a focused button, as Space does.
     for (QPushButton *button : {playAgain, exit, resetAll})
@@ -176,7 +177,7 @@ void Form1::createScoreBoxes()
         Box{ScoreBox::Text5, "Text5", "1", 1560}, Box{ScoreBox::Text3, "Text3", "0", 840},
         Box{ScoreBox::Text4, "Text4", "0", 1200}, Box{ScoreBox::Text2, "Text2", "0", 480}};
     for (const Box &box : Boxes) {
-        auto *edit = place<QLineEdit>(m_layout, box.name, QLatin1String(box.text),
+        auto *edit = place<QLineEdit>(*m_layout, box.name, QLatin1String(box.text),
                                       QRect(4440, box.top, 375, 285));
         // Scores are the game's to write.
         edit->setReadOnly(true);
@@ -184,30 +185,30 @@ void Form1::createScoreBoxes()
     }
 
     //: the caption of the box that shows the current game's number
-    labelBox(placeCaptioned<QLabel>(m_layout, "Label4", QT_TR_NOOP("Game #"),
+    labelBox(placeCaptioned<QLabel>(*m_layout, "Label4", QT_TR_NOOP("Game #"),
                                     QRect(3720, 1560, 615, 255)),
              scoreBox(ScoreBox::Text5));
     //: the caption of the box that counts the games X has won; the mark stays X
-    labelBox(placeCaptioned<QLabel>(m_layout, "Label1", QT_TR_NOOP("Wins by X"),
+    labelBox(placeCaptioned<QLabel>(*m_layout, "Label1", QT_TR_NOOP("Wins by X"),
                                     QRect(3600, 480, 735, 255)),
              scoreBox(ScoreBox::Text2));
     //: the caption of the box that counts the games O has won; the mark stays O
-    labelBox(placeCaptioned<QLabel>(m_layout, "Label2", QT_TR_NOOP("Wins by O"),
+    labelBox(placeCaptioned<QLabel>(*m_layout, "Label2", QT_TR_NOOP("Wins by O"),
                                     QRect(3600, 840, 735, 255)),
              scoreBox(ScoreBox::Text3));
     //: the caption of the box that counts the games that ended in a tie, not a word on one game
-    labelBox(placeCaptioned<QLabel>(m_layout, "Label3", QT_TR_NOOP("Games Tied"),
+    labelBox(placeCaptioned<QLabel>(*m_layout, "Label3", QT_TR_NOOP("Games Tied"),
                                     QRect(3480, 1200, 855, 255)),
              scoreBox(ScoreBox::Text4));
 
     m_title =
-        place<QLabel>(m_layout, "Label5", QStringLiteral("Gorvane"), QRect(960, 0, 2295, 375));
+        place<QLabel>(*m_layout, "Label5", QStringLiteral("Gorvane"), QRect(960, 0, 2295, 375));
     QFont titleFont = font();
     titleFont.setFamily(QStringLiteral("MS Sans Serif"));
     titleFont.setStyleHint(QFont::SansSerif); // where that font is missing, any sans-serif
     titleFont.setPointSize(18);
     titleFont.setBold(true);
-    m_layout.keepFont(m_title, titleFont);
+    m_layout->keepFont(m_title, titleFont);
 }
 
 // The score boxes' backgrounds and the title's text are in the desktop's own colours, and follow
@@ -223,6 +224,14 @@ void Form1::followColourScheme()
     setColour(m_title, QPalette::WindowText, palette(), QPalette::Highlight);
 }
 
+bool Form1::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowUnblocked)
+        for (QAction *zoom : actions()) // a dialog's keys are its own
+            zoom->setEnabled(event->type() == QEvent::WindowUnblocked);
+    return QWidget::event(event);
+}
+
 void Form1::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
@@ -234,10 +243,10 @@ void Form1::createOptions()
 {
     //: the computer's strength when one person plays: the weaker opponent. It says nothing of
     //: who starts.
-    m_option1 = placeCaptioned<QRadioButton>(m_layout, "Option1", QT_TR_NOOP("Beginner"),
+    m_option1 = placeCaptioned<QRadioButton>(*m_layout, "Option1", QT_TR_NOOP("Beginner"),
                                              QRect(960, 3480, 975, 255));
     //: the computer's strength when one person plays: the stronger opponent
-    m_option2 = placeCaptioned<QRadioButton>(m_layout, "Option2", QT_TR_NOOP("Advanced"),
+    m_option2 = placeCaptioned<QRadioButton>(*m_layout, "Option2", QT_TR_NOOP("Advanced"),
                                              QRect(2520, 3480, 1095, 255));
     m_option1->setChecked(true);
     // Whatever checks an option raises its click: the mouse, the keys, an assistive tool's toggle.

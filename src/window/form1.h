@@ -7,7 +7,6 @@
 #include "game/game.h"
 #include "play/clock_random.h"
 #include "window/board_narrator.h"
-#include "window/design_layout.h"
 #include "window/handler_queue.h"
 #include "window/message_dialogs.h"
 
@@ -16,6 +15,7 @@
 #include <array>
 
 class CellEdit;
+class DesignLayout;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -40,10 +40,11 @@ public:
     void setScoreText(ScoreBox box, const std::string &text) override;
     void setOptionsEnabled(bool enabled) override;
     void setCaption(const std::string &caption) override;
-    void show() override;
+    void showForm() override;
     void endProgram() override;
 
 protected:
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -54,7 +55,6 @@ private:
     void createOptions();
     void followColourScheme();
     void showLevel();
-    void fitFontToDesign();
     QLineEdit *&scoreBox(ScoreBox box);
 
     void focusFirstFreeCell();
@@ -69,7 +69,7 @@ private:
     QRadioButton *m_option1 = nullptr;
     QRadioButton *m_option2 = nullptr;
     QLabel *m_title = nullptr;
-    DesignLayout m_layout;
+    DesignLayout *m_layout;
 
     HandlerQueue m_handlers;
     MessageDialogs m_dialogs;

@@ -52,7 +52,7 @@ void Form1::setCaption(const std::string &caption)
     setWindowTitle(QString::fromStdString(caption));
 }
 
-void Form1::show()
+void Form1::showForm()
 {
     // Centred on its screen by the program rather than placed by a window manager, so that its
     // position is known at once: the first dialog opens before a window manager would tell it.

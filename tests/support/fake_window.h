@@ -57,7 +57,7 @@ public:
     }
     void setOptionsEnabled(bool enabled) override { optionsEnabled = enabled; }
     void setCaption(const std::string &text) override { transcript.push_back("caption|" + text); }
-    void show() override { transcript.emplace_back("show"); }
+    void showForm() override { transcript.emplace_back("show"); }
     void endProgram() override { ended = true; }
 
     void showMessage(const std::string &text) override;

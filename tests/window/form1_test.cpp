@@ -251,6 +251,8 @@ void Form1Test::sizes_data()
     const QRect zoomedCell(72, 132, 62, 62);
     QTest::newRow("design size") << design << "" << QStringList() << 0 << QRect(48, 88, 41, 41)
                                  << 10 << design;
+    QTest::newRow("below the design")
+        << QSize(200, 150) << "" << QStringList() << 0 << QRect(48, 88, 41, 41) << 10 << design;
     QTest::newRow("twice") << QSize(652, 510) << "" << QStringList() << 0 << QRect(96, 176, 82, 82)
                            << 20 << QSize(652, 510);
     QTest::newRow("wide, centred across") << QSize(900, 510) << "" << QStringList() << 0
