@@ -5,8 +5,9 @@
 
 # Start-up of gorvane against the floor (bench/floor.cpp) on a private X server: the median time
 # from process start until the first input box is mapped, and the median peak resident memory,
-# over RUNS runs of each, taken in turn (A B A B) after one warm-up run of each.
-# Usage: bench/startup.sh [BUILD_DIR] [RUNS]
+# over RUNS runs of each, taken in turn (A B A B) after one warm-up run of each. The game starts
+# without a settings file, or with SETTINGS_FILE as the one a player's last run left.
+# Usage: bench/startup.sh [BUILD_DIR] [RUNS] [SETTINGS_FILE]
 set -euo pipefail
 
 build=${1:-build}
@@ -29,6 +30,10 @@ export LC_ALL=C.UTF-8 LANG=C.UTF-8
 unset LANGUAGE
 export XDG_RUNTIME_DIR="$results/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+export XDG_CONFIG_HOME="$results/config"
+if [ -n "${3:-}" ]; then
+    install -D -m 644 "$3" "$XDG_CONFIG_HOME/gorvane/gorvane.conf"
+fi
 
 probe() { "$build/startup_probe" "$title" "$build/$1"; }
 probe gorvane >/dev/null

@@ -31,6 +31,9 @@ start_xvfb() {
     [ -s "$x11_work/display" ] || fail "Xvfb did not start: $(cat "$x11_work/xvfb.log")"
     export DISPLAY=:$(cat "$x11_work/display")
     export XDG_RUNTIME_DIR=$x11_work
+    # The game keeps its window's size in the config folder: a private one, so that no run opens
+    # at the size another left.
+    export XDG_CONFIG_HOME=$x11_work/config
 }
 
 # Starts the window manager $1 on the X server, with its default settings rather than the user's,

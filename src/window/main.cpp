@@ -6,6 +6,7 @@
 #include "window/process_end.h"
 #include "window/termination_signal.h"
 #include "window/translations.h"
+#include "window/window_state_file.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -17,9 +18,14 @@ int main(int argc, char *argv[])
     installTranslations(QLocale::system().uiLanguages());
     setApplicationIdentity();
     Form1 window;
+    WindowStateFile kept;
+    kept.restore(window);
     quitOnTerminationSignal();
     // Loaded from the event loop: Qt ignores a request to quit made before the loop runs, and
     // one may come while start-up's questions are open.
     QTimer::singleShot(0, &window, &Form1::load);
-    return endOfEventLoop(QApplication::exec());
+    const int status = QApplication::exec();
+    // Every way out ends the loop: Exit, the window's close, the desktop's SIGTERM.
+    kept.save(window);
+    return endOfEventLoop(status);
 }

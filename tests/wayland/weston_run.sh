@@ -53,6 +53,8 @@ fail() {
 }
 
 export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-gorvane
+# A private config folder: the game opens at the size it was left at.
+export XDG_CONFIG_HOME=$runtime/config
 weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 --no-config --debug \
     >"$runtime/weston.log" 2>&1 &
 weston=$!

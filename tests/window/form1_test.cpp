@@ -4,6 +4,7 @@
 #include "window/form1.h"
 #include "window/message_dialogs.h"
 #include "window/termination_signal.h"
+#include "window/window_state_file.h"
 
 #include "support/dialog_answerer.h"
 
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -101,12 +103,13 @@ private:
         const QImage image = m_window->grab().toImage();
         return image.pixelColor(widget->geometry().topRight() + QPoint(-4, 4));
     }
-    void start(const QStringList &answers);
+    void start(const QStringList &answers, WindowStateFile *kept = nullptr);
 
     std::unique_ptr<Form1> m_window;
     std::unique_ptr<DialogAnswerer> m_answerer;
     QPalette m_startPalette;
     QFont m_startFont;
+    QTemporaryDir m_config; // the player's config folder
 
 private slots:
     void initTestCase();
@@ -116,6 +119,8 @@ private slots:
     void focusOrder();
     void sizes_data();
     void sizes();
+    void windowStateIsKept_data();
+    void windowStateIsKept();
     void colours();
     void startUpDialogue();
     void twoPlayerGameToAWin();
@@ -146,9 +151,11 @@ private slots:
     void dialogStaysOnASmallScreen();
 };
 
-void Form1Test::start(const QStringList &answers)
+void Form1Test::start(const QStringList &answers, WindowStateFile *kept)
 {
     m_window = std::make_unique<Form1>();
+    if (kept != nullptr)
+        kept->restore(*m_window);
     m_answerer = std::make_unique<DialogAnswerer>(answers);
     m_window->load();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -158,6 +165,7 @@ void Form1Test::initTestCase()
 {
     m_startPalette = QApplication::palette();
     m_startFont = QApplication::font();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
 }
 
 void Form1Test::cleanup()
@@ -319,6 +327,70 @@ void Form1Test::sizes()
                      <= option->width(),
                  name);
     }
+}
+
+void Form1Test::windowStateIsKept_data()
+{
+    // The settings a start finds (the folder a plain file where read-only), the keys typed and
+    // whether the window is maximised, then the normal size (invalid: the screen's) and state the
+    // next start opens at, and what the two runs say on standard error.
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<bool>("maximised");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QStringList>("warnings");
+    const QString corrupt = QStringLiteral("holds no window size");
+    QTest::newRow("zoomed, maximised") << QByteArray() << false << QStringList{"Ctrl++", "Ctrl++"}
+                                       << true << QSize(489, 383) << QStringList();
+    QTest::newRow("larger than the screen")
+        << QByteArray("[window]\nsize=@Size(9000 7000)\n"
+                      "state=normal\n")
+        << false << QStringList() << false << QSize() << QStringList();
+    QTest::newRow("corrupt") << QByteArray("\x01[window\nsize=twelve\n") << false << QStringList()
+                             << false << QSize(326, 255) << QStringList{corrupt, corrupt};
+    QTest::newRow("read-only folder") << QByteArray() << true << QStringList{"Ctrl++"} << false
+                                      << QSize(326, 255) << QStringList{"could not be kept"};
+}
+
+void Form1Test::windowStateIsKept()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, readOnly);
+    QFETCH(QStringList, keys);
+    QFETCH(bool, maximised);
+    QFETCH(QSize, size);
+    QFETCH(QStringList, warnings);
+    if (!keys.isEmpty() && QGuiApplication::platformName() == QLatin1String("wayland"))
+        QSKIP("no window takes the keyboard focus on a headless Wayland compositor");
+    const QDir config(m_config.path());
+    QDir(config.filePath("gorvane")).removeRecursively();
+    QFile settings(config.filePath(readOnly ? "gorvane" : "gorvane/gorvane.conf"));
+    QVERIFY(readOnly || config.mkpath("gorvane"));
+    QVERIFY((file.isEmpty() && !readOnly)
+            || (settings.open(QIODevice::WriteOnly) && settings.write(file) >= 0));
+    settings.close();
+    for (const QString &warning : warnings)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+
+    WindowStateFile first;
+    start({"2", "X"}, &first);
+    m_window->activateWindow();
+    QVERIFY(keys.isEmpty() || QTest::qWaitForWindowActive(m_window.get()));
+    for (const QString &key : keys)
+        QTest::keySequence(cell(4), QKeySequence(key));
+    if (maximised)
+        m_window->showMaximized();
+    QTRY_COMPARE(m_window->isMaximized(), maximised);
+    first.save(*m_window);
+    if (keys.isEmpty() && settings.open(QIODevice::ReadOnly)) // nothing changed, nothing written
+        QCOMPARE(settings.readAll(), file);
+
+    WindowStateFile next;
+    start({"2", "X"}, &next);
+    QTRY_COMPARE(m_window->isMaximized(), maximised);
+    QCOMPARE(m_window->normalGeometry().size(),
+             size.isValid() ? size : m_window->screen()->availableGeometry().size());
 }
 
 void Form1Test::colours()
