@@ -131,6 +131,7 @@ public:
         return ReadableLineEdit::interface_cast(type);
     }
     // The default answer is selected when the box opens, so that typing replaces it.
+    // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): Qt's signature
     void selection(int /*selectionIndex*/, int *startOffset, int *endOffset) const override
     {
         *startOffset = edit()->selectionStart();

@@ -15,7 +15,7 @@ namespace {
 
 struct NamedState
 {
-    Qt::WindowState state;
+    Qt::WindowState state = Qt::WindowNoState;
     QLatin1String name;
 };
 constexpr std::array States{NamedState{Qt::WindowNoState, QLatin1String("normal")},
