@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: Gorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Build tool: renders the scalable icon to raw premultiplied ARGB32 pixels, one file a size
+// Build tool: renders the scalable icon to raw ARGB32 pixels, not premultiplied, one file a size
 // ("icon-32.argb"), so that the game shows its window icon without rendering or decoding a
-// picture at every start.
+// picture at every start. Not premultiplied is the form X11 takes a window icon in (_NET_WM_ICON):
+// Qt then converts nothing, for each window, at start-up.
 // Usage: render_icon ICON.svg OUTPUT_DIRECTORY SIZE...
 #include <QDir>
 #include <QFile>
@@ -32,6 +33,7 @@ int main(int argc, char *argv[])
         QPainter painter(&image);
         picture.render(&painter);
         painter.end();
+        image = image.convertToFormat(QImage::Format_ARGB32);
         QFile file(output.filePath(QStringLiteral("icon-%1.argb").arg(size)));
         const auto *pixels = reinterpret_cast<const char *>(image.constBits());
         if (!file.open(QIODevice::WriteOnly)

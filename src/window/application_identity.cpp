@@ -12,7 +12,9 @@
 QIcon applicationIcon()
 {
     // Rendered from the installed picture at build time: raw pixels, one file a size
-    // ("icon-32.argb"), which cost no decoding at start-up.
+    // ("icon-32.argb"), stored uncompressed, which cost no decoding at start-up. They are not
+    // premultiplied, as X11 takes them: kept so (NoFormatConversion), they are not converted again
+    // for every window the icon is set on.
     QIcon icon;
     const QDir icons(QStringLiteral(":/icons"));
     for (const QString &file : icons.entryList(QDir::Files)) {
@@ -20,9 +22,9 @@ QIcon applicationIcon()
         const QByteArray pixels = QResource(icons.filePath(file)).uncompressedData();
         // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): QImage reads bytes as uchar
         const auto *bits = reinterpret_cast<const uchar *>(pixels.constData());
-        const QImage image(bits, size, size, QImage::Format_ARGB32_Premultiplied);
+        const QImage image(bits, size, size, QImage::Format_ARGB32);
         // The copy owns its pixels: a pixmap may go on sharing the image's buffer.
-        icon.addPixmap(QPixmap::fromImage(image.copy()));
+        icon.addPixmap(QPixmap::fromImage(image.copy(), Qt::NoFormatConversion));
     }
     return icon;
 }
