@@ -22,8 +22,8 @@ packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev f
     # the translations: lupdate and lrelease, their CMake functions, Qt's own translations, and a
     # font with Chinese, Japanese and Korean for the translation test
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-droid-fallback
-    # the captions' font
-    fonts-liberation2
+    # the captions' font, and XKB's X client library, which tells a held key as held
+    fonts-liberation2 libxcb-xkb-dev
     # benchmarks: Google Benchmark, and the start-up probe's X client library
     libbenchmark-dev pkg-config libxcb1-dev
     # to build the Debian package, validate the desktop files and run the installed game

@@ -8,6 +8,8 @@
 
 #include <QAccessibleWidget>
 
+#include <algorithm>
+
 namespace {
 
 // A line edit as text that can be read, selected and navigated. Qt's own interface for a line edit
@@ -55,9 +57,11 @@ public:
         setSelection(0, startOffset, endOffset);
     }
     void removeSelection(int /*selectionIndex*/) override { edit()->deselect(); }
+    // An assistive tool may send any offset at all; within the text, their difference fits.
     void setSelection(int /*selectionIndex*/, int startOffset, int endOffset) override
     {
-        edit()->setSelection(startOffset, endOffset - startOffset);
+        const int start = std::clamp(startOffset, 0, characterCount());
+        edit()->setSelection(start, std::clamp(endOffset, 0, characterCount()) - start);
     }
     [[nodiscard]] int cursorPosition() const override { return edit()->cursorPosition(); }
     void setCursorPosition(int position) override { edit()->setCursorPosition(position); }

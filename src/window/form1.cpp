@@ -11,6 +11,7 @@
 #include "window/cell_edit.h"
 #include "window/design_layout.h"
 #include "window/held_key_filter.h"
+#include "window/whole_text.h"
 #include "window/zoom_actions.h"
 
 #include <QAction>
@@ -91,6 +92,7 @@ void labelBox(QLabel *label, QLineEdit *box)
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
     , m_layout(new DesignLayout(this))
+    , m_handlers([this] { showLevel(); })
     , m_dialogs(this)
     , m_narrator(this, m_dialogs)
     , m_game{GameState{}, *this, m_dialogs, m_random}
@@ -155,13 +157,18 @@ void Form1::createButtons()
         button->setAutoDefault(true);
     connect(playAgain, &QPushButton::clicked, this, [this, playAgain] {
         runHandler(playAgain, [this](Game &game) {
+            ++m_boardsCleared;
             Command1_Click(game);
             focusFirstFreeCell();
         });
     });
     connect(exit, &QPushButton::clicked, this, [this, exit] { runHandler(exit, Command3_Click); });
-    connect(resetAll, &QPushButton::clicked, this,
-            [this, resetAll] { runHandler(resetAll, Command2_Click); });
+    connect(resetAll, &QPushButton::clicked, this, [this, resetAll] {
+        runHandler(resetAll, [this](Game &game) {
+            ++m_boardsCleared;
+            Command2_Click(game);
+        });
+    });
 }
 
 void Form1::createScoreBoxes()
@@ -181,7 +188,7 @@ void Form1::createScoreBoxes()
                                       QRect(4440, box.top, 375, 285));
         // Scores are the game's to write.
         edit->setReadOnly(true);
-        scoreBox(box.box) = edit;
+        m_scoreBoxes.at(static_cast<std::size_t>(box.box)) = edit;
     }
 
     //: the caption of the box that shows the current game's number
@@ -226,6 +233,8 @@ void Form1::followColourScheme()
 
 bool Form1::event(QEvent *event)
 {
+    if (event->type() == QEvent::Move && !m_framePlaced)
+        keepFrameOnScreen();
     if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowUnblocked)
         for (QAction *zoom : actions()) // a dialog's keys are its own
             zoom->setEnabled(event->type() == QEvent::WindowUnblocked);
@@ -237,6 +246,12 @@ void Form1::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
         followColourScheme();
+    if (event->type() == QEvent::FontChange) { // the window's size changed the font
+        for (QLineEdit *box : m_scoreBoxes) {
+            if (box != nullptr)
+                showWholeText(box);
+        }
+    }
 }
 
 void Form1::createOptions()
@@ -250,7 +265,8 @@ void Form1::createOptions()
                                              QRect(2520, 3480, 1095, 255));
     m_option1->setChecked(true);
     // Whatever checks an option raises its click: the mouse, the keys, an assistive tool's toggle.
-    // Until a click that waits for another handler has run, the options show the level in force.
+    // A click that waits for another handler shows the player's choice until it has run; once no
+    // handler runs or waits, the options show the level in force.
     for (const auto &option :
          {std::pair{m_option1, &Option1_Click}, std::pair{m_option2, &Option2_Click}}) {
         QRadioButton *button = option.first;
@@ -258,11 +274,7 @@ void Form1::createOptions()
         connect(button, &QRadioButton::toggled, this, [this, button, click](bool checked) {
             if (!checked)
                 return;
-            runHandler(button, [this, click](Game &game) {
-                click(game);
-                showLevel();
-            });
-            showLevel();
+            runHandler(button, click);
         });
     }
 }
@@ -275,7 +287,7 @@ void Form1::showLevel()
     (m_game.state.Level == Strength::Advanced ? m_option2 : m_option1)->setChecked(true);
 }
 
-QLineEdit *&Form1::scoreBox(ScoreBox box)
+QLineEdit *Form1::scoreBox(ScoreBox box) const
 {
     return m_scoreBoxes.at(static_cast<std::size_t>(box));
 }
@@ -293,7 +305,10 @@ void Form1::focusFirstFreeCell()
 template<typename Handler>
 void Form1::runHandler(QWidget *control, Handler handler, int clickedCell)
 {
-    m_handlers.run(control, [this, handler, clickedCell] {
+    m_handlers.run(control, [this, handler, clickedCell, board = m_boardsCleared] {
+        // A press that waited while its board was cleared meant that board, not the next one.
+        if (clickedCell >= 0 && board != m_boardsCleared)
+            return;
         m_narrator.eventStarting(clickedCell);
         raiseEvent(m_dialogs, [this, &handler] { handler(m_game); });
         m_narrator.eventEnded(m_game.state);

@@ -55,9 +55,10 @@ private:
     void createOptions();
     void followColourScheme();
     void showLevel();
-    QLineEdit *&scoreBox(ScoreBox box);
+    [[nodiscard]] QLineEdit *scoreBox(ScoreBox box) const;
 
     void focusFirstFreeCell();
+    void keepFrameOnScreen();
 
     // Runs the game's handler of an event of control, one handler at a time. clickedCell: the
     // cell whose click raises the event, -1 for any other event.
@@ -70,6 +71,8 @@ private:
     QRadioButton *m_option2 = nullptr;
     QLabel *m_title = nullptr;
     DesignLayout *m_layout;
+    bool m_framePlaced = false; // on screen once a window manager has framed the window
+    int m_boardsCleared = 0; // a press on a cell belongs to the board it was made on
 
     HandlerQueue m_handlers;
     MessageDialogs m_dialogs;

@@ -7,6 +7,7 @@
 
 #include "window/cell_edit.h"
 #include "window/screen_placement.h"
+#include "window/whole_text.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -38,7 +39,9 @@ void Form1::setCellEnabled(int index, bool enabled)
 
 void Form1::setScoreText(ScoreBox box, const std::string &text)
 {
-    scoreBox(box)->setText(QString::fromStdString(text));
+    QLineEdit *edit = scoreBox(box);
+    edit->setText(QString::fromStdString(text));
+    showWholeText(edit);
 }
 
 void Form1::setOptionsEnabled(bool enabled)
@@ -59,6 +62,23 @@ void Form1::showForm()
     const QRect screenArea = screen()->availableGeometry();
     setGeometry(centredWithin(size(), screenArea.center(), screenArea));
     QWidget::show();
+}
+
+// The frame's size is known once a window manager has framed the shown window: a size left on a
+// larger screen, or one that a large font asks for, may then reach past the screen's edge with
+// the title bar. Checked once, so that the player may move the window where they like.
+void Form1::keepFrameOnScreen()
+{
+    const QRect frame = frameGeometry();
+    if (frame == geometry() || isMaximized() || isFullScreen())
+        return;
+    m_framePlaced = true;
+    const QRect screenArea = screen()->availableGeometry();
+    if (screenArea.contains(frame))
+        return;
+    const QSize frameMargins = frame.size() - size();
+    resize(size().boundedTo(screenArea.size() - frameMargins));
+    move(centredWithin(size() + frameMargins, frame.center(), screenArea).topLeft());
 }
 
 // The window closes first, as it does when the desktop ends the program.

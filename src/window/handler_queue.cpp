@@ -3,7 +3,10 @@
 
 #include "window/handler_queue.h"
 
-HandlerQueue::HandlerQueue()
+#include <utility>
+
+HandlerQueue::HandlerQueue(std::function<void()> settled)
+    : m_settled(std::move(settled))
 {
     m_next.setSingleShot(true);
     QObject::connect(&m_next, &QTimer::timeout, &m_next, [this] { runFirst(); });
@@ -38,4 +41,6 @@ void HandlerQueue::runFirst()
     // The next one is an event of its own, after what this one's end has to show.
     if (!m_waiting.empty())
         m_next.start(0);
+    else if (!m_closed)
+        m_settled();
 }

@@ -18,7 +18,8 @@
 class HandlerQueue
 {
 public:
-    HandlerQueue();
+    // settled: called each time the last handler waiting has run or been dropped.
+    explicit HandlerQueue(std::function<void()> settled);
 
     // The handler of an event of control: run now, or after those that came before it.
     void run(QWidget *control, std::function<void()> handler);
@@ -35,6 +36,7 @@ private:
     void runFirst();
 
     std::deque<Event> m_waiting;
+    std::function<void()> m_settled;
     QTimer m_next; // runs the first waiting handler as an event of its own
     bool m_running = false;
     bool m_closed = false;

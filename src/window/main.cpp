@@ -7,6 +7,7 @@
 #include "window/termination_signal.h"
 #include "window/translations.h"
 #include "window/window_state_file.h"
+#include "window/x11_close_request.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     installTranslations(QLocale::system().uiLanguages());
     setApplicationIdentity();
     Form1 window;
+    const X11CloseRequest closeRequest(window);
     WindowStateFile kept;
     kept.restore(window);
     quitOnTerminationSignal();
@@ -25,7 +27,8 @@ int main(int argc, char *argv[])
     // one may come while start-up's questions are open.
     QTimer::singleShot(0, &window, &Form1::load);
     const int status = QApplication::exec();
-    // Every way out ends the loop: Exit, the window's close, the desktop's SIGTERM.
+    // Every way out ends the loop: Exit, the window's close, the desktop's signals.
+    exitOnTerminationSignal(status);
     kept.save(window);
     return endOfEventLoop(status);
 }

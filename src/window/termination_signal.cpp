@@ -17,6 +17,20 @@ namespace {
 // A signal handler may do next to nothing: it writes a byte that the event loop then reads.
 // NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables): the handler's only reach
 volatile std::sig_atomic_t wakeUp = -1;
+// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables): likewise
+volatile std::sig_atomic_t exitStatus = 0;
+
+constexpr std::array TerminationSignals{SIGTERM, SIGHUP, SIGINT};
+
+void handleTerminationSignals(void (*handler)(int))
+{
+    struct sigaction action = {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : TerminationSignals)
+        sigaction(signal, &action, nullptr);
+}
 
 void onTerminate(int /*signal*/)
 {
@@ -25,6 +39,11 @@ void onTerminate(int /*signal*/)
     const char byte = 0;
     [[maybe_unused]] const auto written = ::write(wakeUp, &byte, 1);
     errno = savedErrno;
+}
+
+void onTerminateAfterLoop(int /*signal*/)
+{
+    ::_exit(exitStatus);
 }
 
 } // namespace
@@ -43,9 +62,11 @@ void quitOnTerminationSignal()
         [[maybe_unused]] const auto read = ::read(int(notifier->socket()), &byte, 1);
         QCoreApplication::quit();
     });
-    struct sigaction action = {};
-    action.sa_handler = onTerminate;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
+    handleTerminationSignals(onTerminate);
+}
+
+void exitOnTerminationSignal(int status)
+{
+    exitStatus = status;
+    handleTerminationSignals(onTerminateAfterLoop);
 }

@@ -3,7 +3,11 @@
 
 #pragma once
 
-// SIGTERM, with which a desktop or a user ends a program, quits the application as its "Exit"
-// does: the open dialogs close, no question is asked again, and the program ends with status 0.
-// Installs the handler once; later calls change nothing.
+// SIGTERM, SIGHUP and SIGINT, with which a desktop, a logout, a closed terminal or Ctrl+C ends a
+// program, quit the application as its "Exit" does: the open dialogs close, no question is asked
+// again, and the program ends with status 0. Installs the handlers once; later calls change
+// nothing.
 void quitOnTerminationSignal();
+// Once the event loop has ended, such a signal ends the process at once, with that status: what
+// is left to do must not keep it waiting.
+void exitOnTerminationSignal(int status);

@@ -43,7 +43,12 @@ qreal largestScale(const QWidget *window)
 
 void zoomTo(QWidget *window, qreal scale)
 {
-    window->resize(sizeAt(std::clamp(scale, qreal(1), largestScale(window))));
+    const QSize size = sizeAt(std::clamp(scale, qreal(1), largestScale(window)));
+    // A step in never makes smaller a window that opened larger than the screen holds.
+    const qreal shown = DesignLayout::scaleFor(window->size());
+    if (scale > shown && DesignLayout::scaleFor(size) < shown)
+        return;
+    window->resize(size);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Gorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "window/design_layout.h"
 #include "window/form1.h"
 #include "window/message_dialogs.h"
 #include "window/termination_signal.h"
@@ -25,6 +26,7 @@
 #include <algorithm>
 #include <cmath>
 #include <csignal>
+#include <sys/stat.h>
 
 namespace {
 
@@ -331,44 +333,68 @@ void Form1Test::sizes()
 
 void Form1Test::windowStateIsKept_data()
 {
-    // The settings a start finds (the folder a plain file where read-only), the keys typed and
-    // whether the window is maximised, then the normal size (invalid: the screen's) and state the
-    // next start opens at, and what the two runs say on standard error.
+    // What stands at the settings' place and what the file holds, the keys typed, whether the
+    // window is maximised and the signals that end the first run, then the normal size (invalid:
+    // the screen's, less the frame) and state the next start opens at, and what the two runs say
+    // on standard error.
+    QTest::addColumn<QString>("place");
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<bool>("readOnly");
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<bool>("maximised");
+    QTest::addColumn<QList<int>>("endedBy");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QStringList>("warnings");
     const QString corrupt = QStringLiteral("holds no window size");
-    QTest::newRow("zoomed, maximised") << QByteArray() << false << QStringList{"Ctrl++", "Ctrl++"}
-                                       << true << QSize(489, 383) << QStringList();
+    const QString special = QStringLiteral("is not a regular file");
+    const QStringList zoom{"Ctrl++"};
+    const QSize design(326, 255);
+    const QSize zoomed(408, 319);
+    QTest::newRow("zoomed, maximised") << "file" << QByteArray() << QStringList{"Ctrl++", "Ctrl++"}
+                                       << true << QList<int>() << QSize(489, 383) << QStringList();
     QTest::newRow("larger than the screen")
-        << QByteArray("[window]\nsize=@Size(9000 7000)\n"
-                      "state=normal\n")
-        << false << QStringList() << false << QSize() << QStringList();
-    QTest::newRow("corrupt") << QByteArray("\x01[window\nsize=twelve\n") << false << QStringList()
-                             << false << QSize(326, 255) << QStringList{corrupt, corrupt};
-    QTest::newRow("read-only folder") << QByteArray() << true << QStringList{"Ctrl++"} << false
-                                      << QSize(326, 255) << QStringList{"could not be kept"};
+        << "file" << QByteArray("[window]\nsize=@Size(9000 7000)\nstate=normal\n") << QStringList()
+        << false << QList<int>() << QSize() << QStringList();
+    QTest::newRow("corrupt") << "file" << QByteArray("\x01[window\nsize=twelve\n") << QStringList()
+                             << false << QList<int>() << design << QStringList{corrupt, corrupt};
+    QTest::newRow("read-only folder") << "file for the folder" << QByteArray() << zoom << false
+                                      << QList<int>() << design << QStringList{"could not be kept"};
+    QTest::newRow("FIFO") << "FIFO" << QByteArray() << zoom << false << QList<int>() << design
+                          << QStringList{special, special};
+    QTest::newRow("link to a device") << "link to /dev/null" << QByteArray() << zoom << false
+                                      << QList<int>() << design << QStringList{special, special};
+    QTest::newRow("lock a folder") << "folder for the lock" << QByteArray() << zoom << false
+                                   << QList<int>() << design << QStringList{"could not be kept"};
+    QTest::newRow("SIGHUP") << "file" << QByteArray() << zoom << false << QList<int>{SIGHUP}
+                            << zoomed << QStringList();
+    QTest::newRow("SIGTERM, then SIGHUP") << "file" << QByteArray() << zoom << false
+                                          << QList<int>{SIGTERM, SIGHUP} << zoomed << QStringList();
 }
 
 void Form1Test::windowStateIsKept()
 {
+    QFETCH(QString, place);
     QFETCH(QByteArray, file);
-    QFETCH(bool, readOnly);
     QFETCH(QStringList, keys);
     QFETCH(bool, maximised);
+    QFETCH(QList<int>, endedBy);
     QFETCH(QSize, size);
     QFETCH(QStringList, warnings);
     if (!keys.isEmpty() && QGuiApplication::platformName() == QLatin1String("wayland"))
         QSKIP("no window takes the keyboard focus on a headless Wayland compositor");
     const QDir config(m_config.path());
     QDir(config.filePath("gorvane")).removeRecursively();
-    QFile settings(config.filePath(readOnly ? "gorvane" : "gorvane/gorvane.conf"));
-    QVERIFY(readOnly || config.mkpath("gorvane"));
-    QVERIFY((file.isEmpty() && !readOnly)
-            || (settings.open(QIODevice::WriteOnly) && settings.write(file) >= 0));
+    QFile::remove(config.filePath("gorvane"));
+    const QString name = config.filePath("gorvane/gorvane.conf");
+    QFile settings(place == "file for the folder" ? config.filePath("gorvane") : name);
+    QVERIFY(place == "file for the folder" || config.mkpath("gorvane"));
+    if (place == "FIFO")
+        QCOMPARE(::mkfifo(qPrintable(name), 0600), 0);
+    else if (place == "link to /dev/null")
+        QVERIFY(QFile::link("/dev/null", name));
+    else if (place == "folder for the lock")
+        QVERIFY(config.mkpath("gorvane/gorvane.conf.lock"));
+    else if (!file.isEmpty() || place == "file for the folder")
+        QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write(file) >= 0);
     settings.close();
     for (const QString &warning : warnings)
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
@@ -382,15 +408,32 @@ void Form1Test::windowStateIsKept()
     if (maximised)
         m_window->showMaximized();
     QTRY_COMPARE(m_window->isMaximized(), maximised);
-    first.save(*m_window);
-    if (keys.isEmpty() && settings.open(QIODevice::ReadOnly)) // nothing changed, nothing written
+    if (!endedBy.isEmpty()) {
+        // Kept as the size settled, before a logout's signals come.
+        QTRY_VERIFY(QFileInfo(name).size() > 0);
+        quitOnTerminationSignal();
+        QTimer::singleShot(0, this, [&endedBy] {
+            for (const int signal : endedBy)
+                std::raise(signal);
+        });
+        QTimer deadline; // ends with the test, so that it cannot stop a later one
+        connect(&deadline, &QTimer::timeout, this, [] { QCoreApplication::exit(1); });
+        deadline.start(5000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+    } else {
+        first.save(*m_window);
+    }
+    if (keys.isEmpty() && size == DesignLayout::DesignSize
+        && settings.open(QIODevice::ReadOnly)) // nothing changed, nothing written
         QCOMPARE(settings.readAll(), file);
+    QCOMPARE(QFileInfo(name).isSymLink(), place == "link to /dev/null");
 
     WindowStateFile next;
     start({"2", "X"}, &next);
     QTRY_COMPARE(m_window->isMaximized(), maximised);
+    const QSize frame = m_window->frameGeometry().size() - m_window->size();
     QCOMPARE(m_window->normalGeometry().size(),
-             size.isValid() ? size : m_window->screen()->availableGeometry().size());
+             size.isValid() ? size : m_window->screen()->availableGeometry().size() - frame);
 }
 
 void Form1Test::colours()
