@@ -315,6 +315,11 @@ void Form1Test::sizes()
     }
     QTRY_COMPARE(m_window->size(), size);
     QCOMPARE(cell(4)->geometry(), cell4);
+    // The largest score shows whole: no digit lies outside the box, nor is scrolled out of it.
+    auto *game = child<QLineEdit>("Text5");
+    m_window->setScoreText(ScoreBox::Text5, "32767");
+    const int end = game->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    QVERIFY(end - game->fontMetrics().horizontalAdvance("32767") >= 0 && end <= game->width());
     QCOMPARE(QFontInfo(child<QLabel>("Label3")->font()).pixelSize(), captionPixels);
     const QStyle *style = m_window->style();
     const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
@@ -662,7 +667,7 @@ void Form1Test::pressWithOkWaits_data()
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<QList<int>>("moves");
     QTest::addColumn<int>("dialog"); // the dialog, counted from the first, whose OK comes with it
-    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("target"); // the controls pressed, in order
     QTest::addColumn<QString>("after"); // the board, the score boxes, the level
     QTest::addColumn<int>("dialogs");
     QTest::newRow("a cell after a win")
@@ -674,6 +679,15 @@ void Form1Test::pressWithOkWaits_data()
     QTest::newRow("a cell after a refusal")
         << QStringList{"2", "X"} << QList<int>{0, 0} << 2 << "Text1_4"
         << "X...O.....|0|0|0|1|Beginner" << 3;
+    QTest::newRow("Play Again? and a cell after a win")
+        << QStringList{"2", "X", "X"} << QList<int>{1, 0, 5, 3, 9} << 2 << "Command1,Text1_5"
+        << "..........| 1|0|0|2|Beginner" << 4;
+    QTest::newRow("Play Again? and a cell after a refusal, the computer opening")
+        << QStringList{"1", "X", "O"} << QList<int>{4, 4} << 2 << "Command1,Text1_4"
+        << "....O.....|0|0|0|2|Beginner" << 4;
+    QTest::newRow("two options after the first mover's question")
+        << QStringList{"1", "X"} << QList<int>{} << 1 << "Option2,Option1"
+        << "..........|0|0|0|1|Beginner" << 2;
     QTest::newRow("an option after the players' question")
         << QStringList{"1", "X"} << QList<int>{} << 0 << "Option2"
         << "..........|0|0|0|1|Advanced" << 2;
@@ -697,7 +711,10 @@ void Form1Test::pressWithOkWaits()
     QFETCH(int, dialogs);
     m_window = std::make_unique<Form1>();
     m_answerer = std::make_unique<DialogAnswerer>(answers);
-    m_answerer->pressAfter(dialog, [this, target] { click(child<QWidget>(target)); });
+    m_answerer->pressAfter(dialog, [this, target] {
+        for (const QString &name : target.split(QLatin1Char(',')))
+            click(child<QWidget>(name));
+    });
     m_window->load();
     for (const int move : moves)
         click(move < 0 ? child<QWidget>("Command1") : cell(move));
@@ -714,6 +731,8 @@ void Form1Test::pressWithOkWaits()
         return parts.join(QLatin1Char('|'));
     };
     QTRY_COMPARE(summary(), after);
+    QCoreApplication::processEvents(); // a press still waiting has its turn, and changes nothing
+    QCOMPARE(summary(), after);
     QCOMPARE(m_answerer->transcript.size(), dialogs);
 }
 
