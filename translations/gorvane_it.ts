@@ -118,7 +118,7 @@
     <message>
         <source>Play Again?</source>
         <extracomment>the button that starts the next game; the scores stay</extracomment>
-        <translation>Giochi ancora?</translation>
+        <translation>Un’altra partita?</translation>
     </message>
     <message>
         <source>Exit</source>
