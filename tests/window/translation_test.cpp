@@ -102,9 +102,10 @@ private slots:
         }
         Form1 window;
         QApplication::setFont(desktop);
-        if (scale > 1)
+        if (scale > 1) // a large desktop font has zoomed the window as it opened
             window.resize(DesignLayout::sizeFor(scale));
-        // Laid out, its fonts scaled, at the size it has; English at the same.
+        // Hidden, a window lays out only when shown: laid out here at its size, its fonts scaled as
+        // they would be then; English at the same size.
         window.layout()->setGeometry(window.rect());
         m_english.resize(window.size());
         m_english.layout()->setGeometry(m_english.rect());
