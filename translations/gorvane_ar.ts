@@ -132,7 +132,7 @@
     <message>
         <source>Game #</source>
         <extracomment>the caption of the box that shows the current game&apos;s number</extracomment>
-        <translation>رقم اللعبة</translation>
+        <translation>اللعبة</translation>
     </message>
     <message>
         <source>Wins by X</source>

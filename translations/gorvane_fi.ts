@@ -62,7 +62,7 @@
     <message>
         <source>Player Number</source>
         <extracomment>the title of the dialogs that ask how many people play</extracomment>
-        <translation>Pelaajat</translation>
+        <translation>Pelaajien määrä</translation>
     </message>
     <message>
         <source>Select number of players.</source>

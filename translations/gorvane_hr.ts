@@ -62,7 +62,7 @@
     <message>
         <source>Player Number</source>
         <extracomment>the title of the dialogs that ask how many people play</extracomment>
-        <translation>Igrači</translation>
+        <translation>Broj igrača</translation>
     </message>
     <message>
         <source>Select number of players.</source>
@@ -118,7 +118,7 @@
     <message>
         <source>Play Again?</source>
         <extracomment>the button that starts the next game; the scores stay</extracomment>
-        <translation>Ponovo?</translation>
+        <translation>Ponovno?</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -147,7 +147,7 @@
     <message>
         <source>Games Tied</source>
         <extracomment>the caption of the box that counts the games that ended in a tie, not a word on one game</extracomment>
-        <translation>Remiji</translation>
+        <translation>Neriješene</translation>
     </message>
     <message>
         <source>Beginner</source>

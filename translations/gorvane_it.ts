@@ -62,7 +62,7 @@
     <message>
         <source>Player Number</source>
         <extracomment>the title of the dialogs that ask how many people play</extracomment>
-        <translation>Giocatori</translation>
+        <translation>Numero di giocatori</translation>
     </message>
     <message>
         <source>Select number of players.</source>
@@ -118,7 +118,7 @@
     <message>
         <source>Play Again?</source>
         <extracomment>the button that starts the next game; the scores stay</extracomment>
-        <translation>Giochi ancora?</translation>
+        <translation>Un’altra partita?</translation>
     </message>
     <message>
         <source>Exit</source>

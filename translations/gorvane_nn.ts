@@ -147,7 +147,7 @@
     <message>
         <source>Games Tied</source>
         <extracomment>the caption of the box that counts the games that ended in a tie, not a word on one game</extracomment>
-        <translation>Uavgjort</translation>
+        <translation>Uavgjorde</translation>
     </message>
     <message>
         <source>Beginner</source>

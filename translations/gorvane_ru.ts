@@ -62,7 +62,7 @@
     <message>
         <source>Player Number</source>
         <extracomment>the title of the dialogs that ask how many people play</extracomment>
-        <translation>Игроки</translation>
+        <translation>Число игроков</translation>
     </message>
     <message>
         <source>Select number of players.</source>

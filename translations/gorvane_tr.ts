@@ -137,12 +137,12 @@
     <message>
         <source>Wins by X</source>
         <extracomment>the caption of the box that counts the games X has won; the mark stays X</extracomment>
-        <translation>X galibiyet</translation>
+        <translation>X zaferi</translation>
     </message>
     <message>
         <source>Wins by O</source>
         <extracomment>the caption of the box that counts the games O has won; the mark stays O</extracomment>
-        <translation>O galibiyet</translation>
+        <translation>O zaferi</translation>
     </message>
     <message>
         <source>Games Tied</source>

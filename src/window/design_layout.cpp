@@ -66,6 +66,12 @@ qreal DesignLayout::scaleFor(QSize size)
                     qreal(size.height()) / DesignSize.height());
 }
 
+QSize DesignLayout::sizeFor(qreal scale)
+{
+    return {int(std::ceil(DesignSize.width() * scale - 1e-6)),
+            int(std::ceil(DesignSize.height() * scale - 1e-6))};
+}
+
 void DesignLayout::place(QWidget *control, const QRect &twips, const QString &english)
 {
     addChildWidget(control);

@@ -25,6 +25,8 @@ public:
 
     // The scale at which a window of that size shows the design.
     [[nodiscard]] static qreal scaleFor(QSize size);
+    // The window's size that shows the design at the scale, rounded up so that no part is cut off.
+    [[nodiscard]] static QSize sizeFor(qreal scale);
 
     // Places the control at its rectangle in twips, mirrored in a right-to-left window as Qt
     // mirrors a laid-out one. A control that shows its caption translated names the English, the

@@ -17,13 +17,6 @@ namespace {
 
 constexpr int LargeTextPixels = 16;
 
-// The window's size that shows the design at `scale`, rounded up so that no part is cut off.
-QSize sizeAt(qreal scale)
-{
-    return {int(std::ceil(DesignLayout::DesignSize.width() * scale - 1e-6)),
-            int(std::ceil(DesignLayout::DesignSize.height() * scale - 1e-6))};
-}
-
 // The scale in quarters of the design, the steps of the zoom keys. A window's whole pixels seldom
 // give an exact quarter, so a scale within a hair of one counts as on it.
 qreal inQuarters(qreal scale)
@@ -43,7 +36,7 @@ qreal largestScale(const QWidget *window)
 
 void zoomTo(QWidget *window, qreal scale)
 {
-    const QSize size = sizeAt(std::clamp(scale, qreal(1), largestScale(window)));
+    const QSize size = DesignLayout::sizeFor(std::clamp(scale, qreal(1), largestScale(window)));
     // A step in never makes smaller a window that opened larger than the screen holds.
     const qreal shown = DesignLayout::scaleFor(window->size());
     if (scale > shown && DesignLayout::scaleFor(size) < shown)

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Gorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "window/design_layout.h"
 #include "window/form1.h"
 #include "window/translations.h"
 
@@ -53,7 +54,7 @@ public:
     }
 
 private:
-    const Form1 m_english;
+    Form1 m_english;
     QStringList m_firstBox; // the buttons of the first input box
 
 private slots:
@@ -67,30 +68,58 @@ private slots:
         m_firstBox.clear();
     }
 
+    // Each language at the original size, at every quarter step the zoom keys take up to 3x, and
+    // as it opens on a desktop whose font is large.
     void languages_data()
     {
         QTest::addColumn<QString>("language");
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<int>("desktopPixels");
         for (const QString &language : QStringLiteral("ar bg ca cs da de-DE es fa fi fr gd he hr "
                                                       "hu it ja ko lv nl nn pl pt-BR ru sk tr uk "
                                                       "zh-CN zh-TW")
-                                           .split(u' '))
-            QTest::newRow(qPrintable(language)) << language;
+                                           .split(u' ')) {
+            for (int quarters = 4; quarters <= 12; ++quarters)
+                QTest::addRow("%s at %gx", qPrintable(language), quarters / 4.0)
+                    << language << quarters / 4.0 << 0;
+            for (const int pixels : {16, 20, 24})
+                QTest::addRow("%s, %d-pixel desktop font", qPrintable(language), pixels)
+                    << language << 1.0 << pixels;
+        }
     }
 
     void languages()
     {
         QFETCH(QString, language);
+        QFETCH(qreal, scale);
+        QFETCH(int, desktopPixels);
         installTranslations({language});
+        const QFont desktop = QApplication::font();
+        if (desktopPixels > 0) {
+            QFont large = desktop;
+            large.setPixelSize(desktopPixels);
+            QApplication::setFont(large);
+        }
         Form1 window;
+        QApplication::setFont(desktop);
+        if (scale > 1) // a large desktop font has zoomed the window as it opened
+            window.resize(DesignLayout::sizeFor(scale));
+        // Hidden, a window lays out only when shown: laid out here at its size, its fonts scaled as
+        // they would be then; English at the same size.
+        window.layout()->setGeometry(window.rect());
+        m_english.resize(window.size());
+        m_english.layout()->setGeometry(m_english.rect());
+        const QString shownScale = QString::number(DesignLayout::scaleFor(window.size()), 'g', 3);
         QCOMPARE(QFontInfo(window.font()).pixelSize(), QFontInfo(m_english.font()).pixelSize());
         std::pair<int, QString> fullest; // for the log: the caption that fills most of its room
         for (const QString &name : Captioned) {
             auto *control = window.findChild<QWidget *>(name);
             const QString text = control->property("text").toString();
             const int width = control->fontMetrics().horizontalAdvance(text);
-            QVERIFY2(text != m_english.findChild<QWidget *>(name)->property("text").toString()
-                         && width <= room(control),
-                     qPrintable(text));
+            QVERIFY2(
+                text != m_english.findChild<QWidget *>(name)->property("text").toString()
+                    && width <= room(control),
+                qPrintable(QStringLiteral("%1 \"%2\" at %3x").arg(language, text, shownScale)));
             fullest = std::max(fullest, std::pair(width * 100 / room(control), text));
         }
         qInfo("fullest caption %d%% \"%s\"", fullest.first, qPrintable(fullest.second));
