@@ -246,7 +246,8 @@ void Form1::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
         followColourScheme();
-    if (event->type() == QEvent::FontChange) { // the window's size changed the font
+    // The window's size changed the font. Before the window shows, the boxes hold one digit.
+    if (event->type() == QEvent::FontChange && isVisible()) {
         for (QLineEdit *box : m_scoreBoxes) {
             if (box != nullptr)
                 showWholeText(box);
