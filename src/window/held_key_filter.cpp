@@ -8,7 +8,8 @@
 #include <QKeyEvent>
 
 // The header names a field "explicit"; Qt's own X11 code includes it the same way.
-#define explicit dont_use_cxx_explicit // NOLINT(cppcoreguidelines-macro-usage)
+// NOLINTNEXTLINE(cppcoreguidelines-macro-usage,clang-diagnostic-keyword-macro)
+#define explicit dont_use_cxx_explicit
 #include <xcb/xkb.h>
 #undef explicit
 
@@ -41,7 +42,7 @@ bool HeldKeyFilter::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QObject::eventFilter(watched, event);
     // Buttons already ignore a held Space, and in a text box its repeats type blanks.
-    const auto *key = static_cast<QKeyEvent *>(event);
+    const auto *key = dynamic_cast<QKeyEvent *>(event);
     if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
         return false;
     if (key->isAutoRepeat())

@@ -54,7 +54,7 @@ bool X11CloseRequest::nativeEventFilter(const QByteArray &eventType, void *messa
         m_deleteRequest = atomNamed("WM_DELETE_WINDOW");
     if (request->data.data32[0] != m_deleteRequest)
         return false;
-    // After the event: the window's close quits the loop that delivers it.
-    QMetaObject::invokeMethod(m_window.data(), &QWidget::close, Qt::QueuedConnection);
+    // As Qt handles the request for a window that no dialog blocks: at once.
+    m_window->close();
     return true;
 }

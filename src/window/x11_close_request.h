@@ -21,6 +21,8 @@ public:
     ~X11CloseRequest() override;
     X11CloseRequest(const X11CloseRequest &) = delete;
     X11CloseRequest &operator=(const X11CloseRequest &) = delete;
+    X11CloseRequest(X11CloseRequest &&) = delete;
+    X11CloseRequest &operator=(X11CloseRequest &&) = delete;
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
 
