@@ -115,6 +115,8 @@ for line in sys.stdin:
 ' 2>"$work/keyboard.log"
     }
     pids+=("$keyboard_PID")
+    # The first key of a new keyboard was at times lost while Xwayland took its keymap: a Shift.
+    type_keys ffe1
 }
 type_keys() {
     echo "$*" >&"${keyboard[1]}"
@@ -122,11 +124,16 @@ type_keys() {
     read -r -t 10 typed <&"${keyboard[0]}" && [ "$typed" = typed ]
 }
 
+# How many pixels of screenshot $1 are of the board's colour $2: its green or its red.
+pixels() {
+    convert "$work/$1.png" -alpha off -fuzz 20% -fill black +opaque "$2" -fill white \
+        -opaque "$2" -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+
 # Takes a screenshot as $work/$1.png and prints how many of its pixels are the board's green.
 shot() {
     gnome-screenshot -f "$work/$1.png" 2>>"$work/screenshot.log"
-    convert "$work/$1.png" -alpha off -fuzz 20% -fill black +opaque '#00ff00' -fill white \
-        -opaque '#00ff00' -format '%[fx:int(mean*w*h+0.5)]' info:
+    pixels "$1" '#00ff00'
 }
 
 # How many pixels screenshots $1 and $2 differ by.
@@ -170,8 +177,8 @@ start_game() {
         return
     elif [ "$question" -ge $((board / 2)) ]; then
         echo "the question was not over the board ($question of $board green pixels seen)"
-    elif [ "$board" -lt 10000 ]; then
-        echo "the board is not alone and empty ($board green pixels)"
+    elif [ "$board" -lt 10000 ] || [ "$(pixels board '#ff0000')" -gt 500 ]; then
+        echo "the board is not alone and empty ($board green pixels, the computer's red mark?)"
     fi
 }
 
