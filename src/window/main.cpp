@@ -17,14 +17,15 @@ namespace {
 
 // Qt before 6.8 cannot tell mutter that a dialog is modal (it has no xdg_wm_dialog_v1, and mutter
 // takes that hint only from it or from GTK's private protocol), so on GNOME's Wayland each
-// question opened as a window of its own beside the board. Measured with Qt 6.4 under gnome-shell
-// 43: the questions and messages opened below the window, not over it, in 0 of 10 starts, and the
-// typed answer reached the first question in 8 of 10. The same program on Xwayland: attached and
-// centred, the keyboard in the question, 10 of 10, drawn sharp at GNOME's integer scales. Qt 6.8
-// under gnome-shell 48 gets all of it natively, 10 of 10. So only on a GNOME Wayland session with
-// an older Qt does the game ask for X11 first; the runtime version counts, as a package built
-// against one Qt may run with a later one. Wayland stays the fallback where no Xwayland answers,
-// and the player's own QT_QPA_PLATFORM, or -platform, still wins.
+// question opens as a window of its own beside the board. Measured with Qt 6.4 under headless
+// gnome-shell 43, answers typed through mutter's own input: natively the first question lay over
+// the board in 0 of 10 starts, and the typed "2" reached it in 8 of 10 (10 of 10 once the question
+// waits for the window to be shown). On Xwayland, GNOME attaches each question to the window and
+// focuses it: over the board and answered 20 of 20, drawn sharp at GNOME's integer scales. Qt
+// 6.8 under gnome-shell 48 does all of it natively. So only a GNOME Wayland session with an older
+// Qt has the game ask for X11 first; the runtime version counts, as a package built against one
+// Qt may run with a later one. Wayland stays the fallback where no Xwayland answers, and the
+// player's own QT_QPA_PLATFORM, or -platform, still wins.
 void preferXwaylandOnOlderQtUnderGnome()
 {
     const bool gnome = qEnvironmentVariable("XDG_CURRENT_DESKTOP")
