@@ -19,7 +19,7 @@ namespace {
 // takes that hint only from it or from GTK's private protocol), so on GNOME's Wayland each
 // question opens as a window of its own beside the board. Measured with Qt 6.4 under headless
 // gnome-shell 43, answers typed through mutter's own input: natively the first question lay over
-// the board in 0 of 10 starts, and the typed "2" reached it in 8 of 10 (10 of 10 once the question
+// the board in 0 of 20 starts, and the typed "2" reached it in 18 of 20 (10 of 10 once the question
 // waits for the window to be shown). On Xwayland, GNOME attaches each question to the window and
 // focuses it: over the board and answered 20 of 20, drawn sharp at GNOME's integer scales. Qt
 // 6.8 under gnome-shell 48 does all of it natively. So only a GNOME Wayland session with an older
