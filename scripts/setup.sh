@@ -42,21 +42,34 @@ packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev f
     clang-tidy clang-format clang "libclang-rt-$clang_version-dev"
     # the locales the suite is also run in, as a contributor's desktop may speak them
     locales)
+# The check of the real desktops: headless GNOME Shell with its Xwayland, and its screenshots.
+# Without their recommends, which would bring a whole desktop.
+desktop_packages=(gnome-shell xwayland gnome-screenshot)
 # German, Turkish (whose dotless i upper-cases "i" differently) and Arabic (right to left).
 locales=(de_DE.UTF-8 tr_TR.UTF-8 ar_EG.UTF-8)
 
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
+# Prints those of the packages $@ that are not installed.
+not_installed() {
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || echo "$package"
+    done
+}
+mapfile -t missing < <(not_installed "${packages[@]}")
+mapfile -t desktop_missing < <(not_installed "${desktop_packages[@]}")
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
+if [ ${#missing[@]} -gt 0 ] || [ ${#desktop_missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]} ${desktop_missing[*]}"
     "${as_root[@]}" apt-get update
+fi
+if [ ${#missing[@]} -gt 0 ]; then
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+fi
+if [ ${#desktop_missing[@]} -gt 0 ]; then
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
+        "${desktop_missing[@]}"
 fi
 
 # Each locale not yet generated is enabled in /etc/locale.gen, as dpkg-reconfigure locales

@@ -11,9 +11,11 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
+#include <QWindow>
 
 std::string Form1::cellText(int index) const
 {
@@ -62,6 +64,13 @@ void Form1::showForm()
     const QRect screenArea = screen()->availableGeometry();
     setGeometry(centredWithin(size(), screenArea.center(), screenArea));
     QWidget::show();
+    // The first question waits for the compositor to show the window: on Wayland a dialog whose
+    // first frame arrives before the window's is mapped first, and mutter gives it the keyboard
+    // only to hand it to the window a moment later. An X server keeps the order of the two maps.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        while (isVisible() && !windowHandle()->isExposed())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
 }
 
 // The frame's size is known once a window manager has framed the shown window: a size left on a

@@ -1,0 +1,200 @@
+#!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Gorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Starts the game STARTS times (5 unless given) under headless GNOME Shell, set up as Debian's
+# GNOME session runs it: Wayland with Xwayland, a virtual monitor, XDG_CURRENT_DESKTOP=GNOME, a
+# private session bus and a second one standing in for the system bus. The game starts as a
+# player's session starts it, with no platform forced. Each start answers the two start-up
+# questions, "2" and "o", through mutter's own remote-desktop input, and looks at whole-screen
+# screenshots: the first question must lie over the board, and once both answers are typed the
+# board must stand alone and empty (one player would have let the computer open in the centre).
+# Runs in a private mount namespace, whose folder of X sockets Xwayland may write to. Exits 77
+# (skipped) when gnome-shell, Xwayland, gnome-screenshot or ImageMagick is not installed, or no
+# mount namespace can be made.
+# Usage: real_desktops.sh GORVANE [STARTS]
+set -euo pipefail
+
+if [ $# -lt 1 ] || [ $# -gt 2 ]; then
+    echo "usage: $0 GORVANE [STARTS]" >&2
+    exit 2
+fi
+for tool in gnome-shell Xwayland gnome-screenshot convert compare dbus-daemon unshare; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "real desktops: $tool is not installed, skipped"
+        exit 77
+    fi
+done
+if [ -z "${GORVANE_DESKTOPS_NAMESPACE:-}" ]; then
+    unshare --mount --map-root-user true 2>/dev/null || unshare --mount true 2>/dev/null || {
+        echo "real desktops: no mount namespace can be made here, skipped"
+        exit 77
+    }
+    as_root=()
+    [ "$(id -u)" -eq 0 ] || as_root=(--map-root-user)
+    exec env GORVANE_DESKTOPS_NAMESPACE=1 unshare --mount "${as_root[@]}" "$0" "$@"
+fi
+mount -t tmpfs -o mode=1777 gorvane-x11 /tmp/.X11-unix
+
+gorvane=$(realpath "$1")
+starts=${2:-5}
+work=$(mktemp -d)
+pids=()
+stop() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap stop EXIT
+trap "exit 1" INT TERM
+fail() {
+    echo "real desktops: $*" >&2
+    echo "the desktop's log:" >&2
+    tail -n 30 "$work/desktop.log" >&2
+    exit 1
+}
+
+# The session as a display manager leaves it, and nothing of the caller's own desktop.
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM XAUTHORITY
+export LC_ALL=C.UTF-8 LANG=C.UTF-8 HOME=$work/home XDG_RUNTIME_DIR=$work/run
+unset LANGUAGE
+mkdir -m 700 "$HOME" "$XDG_RUNTIME_DIR"
+for bus in system session; do
+    dbus-daemon --session --fork --nopidfile --print-address=3 --print-pid=4 \
+        3>"$work/$bus.address" 4>"$work/$bus.pid"
+    pids+=("$(cat "$work/$bus.pid")")
+done
+export DBUS_SYSTEM_BUS_ADDRESS=$(cat "$work/system.address")
+export DBUS_SESSION_BUS_ADDRESS=$(cat "$work/session.address")
+
+# The shell's property OverviewActive; the session opens in the overview.
+overview() {
+    gdbus call --session -d org.gnome.Shell -o /org/gnome/Shell \
+        -m org.freedesktop.DBus.Properties."$1" org.gnome.Shell OverviewActive ${2:+"$2"}
+}
+
+start_gnome() {
+    export XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=wayland
+    gnome-shell --headless --wayland --virtual-monitor 1024x768 >"$work/desktop.log" 2>&1 &
+    pids+=($!)
+    # It opens the overview once it has started; closing it leaves an empty desktop.
+    for _ in $(seq 300); do
+        [ "$(overview Get 2>/dev/null)" = "(<true>,)" ] && break
+        sleep 0.1
+    done
+    overview Set "<false>" >/dev/null || fail "gnome-shell did not start"
+    for _ in $(seq 100); do
+        [ "$(overview Get)" = "(<false>,)" ] && break
+        sleep 0.1
+    done
+    DISPLAY=$(sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$work/desktop.log")
+    XAUTHORITY=$(echo "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.*)
+    export DISPLAY XAUTHORITY WAYLAND_DISPLAY=wayland-0
+}
+
+# A keyboard of mutter's remote-desktop input, as a remote desktop's: each line of keysyms sent
+# to it is pressed and released key by key, then answered with "typed". One keyboard for the whole
+# run: each new one changes the keymap that Xwayland's clients are told of.
+start_keyboard() {
+    coproc keyboard {
+        /usr/bin/python3 -u -c '
+import sys
+from gi.repository import Gio, GLib
+bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+def call(path, interface, method, arguments=None):
+    return bus.call_sync("org.gnome.Mutter.RemoteDesktop", path, "org.gnome.Mutter." + interface,
+                         method, arguments, None, Gio.DBusCallFlags.NONE, -1, None)
+session = call("/org/gnome/Mutter/RemoteDesktop", "RemoteDesktop", "CreateSession")[0]
+call(session, "RemoteDesktop.Session", "Start")
+for line in sys.stdin:
+    for key in line.split():
+        for pressed in (True, False):
+            call(session, "RemoteDesktop.Session", "NotifyKeyboardKeysym",
+                 GLib.Variant("(ub)", (int(key, 16), pressed)))
+    print("typed")
+' 2>"$work/keyboard.log"
+    }
+    pids+=("$keyboard_PID")
+    # The first key of a new keyboard was at times lost while Xwayland took its keymap: a Shift.
+    type_keys ffe1
+}
+type_keys() {
+    echo "$*" >&"${keyboard[1]}"
+    local typed
+    read -r -t 10 typed <&"${keyboard[0]}" && [ "$typed" = typed ]
+}
+
+# How many pixels of screenshot $1 are of the board's colour $2: its green or its red.
+pixels() {
+    convert "$work/$1.png" -alpha off -fuzz 20% -fill black +opaque "$2" -fill white \
+        -opaque "$2" -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+
+# Takes a screenshot as $work/$1.png and prints how many of its pixels are the board's green.
+shot() {
+    gnome-screenshot -f "$work/$1.png" 2>>"$work/screenshot.log"
+    pixels "$1" '#00ff00'
+}
+
+# How many pixels screenshots $1 and $2 differ by.
+difference() {
+    compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 | cut -d' ' -f1 || true
+}
+
+# Waits up to 20 s for the screen to settle: three screenshots in a row alike but for a blinking
+# caret, the last kept as $1.png, with the board on it and, given $3, at least $2 pixels away
+# from screenshot $3. Prints the board's green pixels on it.
+settled() {
+    local green alike=0 deadline=$((SECONDS + 20))
+    green=$(shot "$1")
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        mv "$work/$1.png" "$work/$1-before.png"
+        green=$(shot "$1")
+        if [ "$(difference "$1-before" "$1")" -lt 100 ]; then alike=$((alike + 1)); else alike=0; fi
+        if [ "$alike" -ge 2 ] && [ "$green" -gt 0 ] \
+            && { [ -z "${3:-}" ] || [ "$(difference "$3" "$1")" -ge "$2" ]; }; then
+            echo "$green"
+            return
+        fi
+    done
+    return 1
+}
+
+# Starts the game, answers its questions and judges the screens; prints what went wrong, if so.
+start_game() {
+    XDG_CONFIG_HOME=$work/config-$1 "$gorvane" 2>"$work/game.log" &
+    local game=$! question board=
+    if ! question=$(settled question 0); then
+        echo "no question settled on the screen"
+    elif ! type_keys 32 ff0d || ! settled second 200 question >/dev/null; then # 2, Return
+        echo "the typed 2 did not reach the question"
+    elif ! type_keys 6f ff0d || ! board=$(settled board 200 second); then # o, Return
+        echo "the typed o did not reach the question"
+    fi
+    kill "$game"
+    wait "$game" 2>/dev/null || true
+    if [ -z "$board" ]; then
+        return
+    elif [ "$question" -ge $((board / 2)) ]; then
+        echo "the question was not over the board ($question of $board green pixels seen)"
+    elif [ "$board" -lt 10000 ] || [ "$(pixels board '#ff0000')" -gt 500 ]; then
+        echo "the board is not alone and empty ($board green pixels, the computer's red mark?)"
+    fi
+}
+
+failures=0
+start_gnome
+start_keyboard
+for start in $(seq "$starts"); do
+    wrong=$(start_game "$start")
+    echo "GNOME, start $start: ${wrong:-the question over the window, the answers typed into it}"
+    if [ -n "$wrong" ]; then
+        failures=$((failures + 1))
+        if [ -n "${GORVANE_DESKTOPS_SCREENSHOTS:-}" ]; then
+            mkdir -p "$GORVANE_DESKTOPS_SCREENSHOTS/$start"
+            cp "$work"/*.png "$GORVANE_DESKTOPS_SCREENSHOTS/$start/"
+        fi
+    fi
+done
+echo "real desktops: $failures of $starts starts wrong"
+[ "$failures" -eq 0 ]
