@@ -5,6 +5,7 @@
 
 #include "window/x11_connection.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 // The header names a field "explicit"; Qt's own X11 code includes it the same way.
@@ -13,7 +14,12 @@
 #include <xcb/xkb.h>
 #undef explicit
 
+#include <cstdint>
+
 namespace {
+
+// Longer than the wait before a held key repeats on any desktop: GNOME's 500 ms, X's 660 ms.
+constexpr quint64 RepeatDelayMilliseconds = 750;
 
 // Without this the X server sends a held key as a release and a new press at every repeat, and a
 // button that Space presses would be clicked by each release.
@@ -33,29 +39,51 @@ void askForHeldKeysAsHeld()
 
 HeldKeyFilter::HeldKeyFilter(QObject *parent)
     : QObject(parent)
+    , m_onX11(x11Connection() != nullptr)
 {
+    if (!m_onX11)
+        return;
     askForHeldKeysAsHeld();
+    QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+HeldKeyFilter::~HeldKeyFilter()
+{
+    QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+bool HeldKeyFilter::nativeEventFilter(const QByteArray &eventType, void *message,
+                                      qintptr * /*result*/)
+{
+    const auto *event = static_cast<const xcb_generic_event_t *>(message);
+    constexpr std::uint8_t SentByAClient = 0x80;
+    if (eventType == "xcb_generic_event_t"
+        && (event->response_type & ~SentByAClient) == XCB_KEY_RELEASE
+        && static_cast<const xcb_key_release_event_t *>(message)->detail == m_held)
+        m_held = 0;
+    return false;
 }
 
 bool HeldKeyFilter::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QObject::eventFilter(watched, event);
-    // Buttons already ignore a held Space, and in a text box its repeats type blanks.
     const auto *key = dynamic_cast<QKeyEvent *>(event);
-    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
-        return false;
-    if (key->isAutoRepeat())
-        return true;
     // A key event reaches its window first, once, then each widget it is handed on to.
-    if (!watched->isWindowType())
-        return false;
-    if (event->type() == QEvent::KeyRelease) {
-        m_down.remove(key->key());
+    const bool first = m_onX11 && event->type() == QEvent::KeyPress && watched->isWindowType();
+    // Buttons already ignore a held Space, and in a text box its repeats type blanks.
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) {
+        if (first) // the server repeats only the key pressed last
+            m_held = 0;
         return false;
     }
-    if (m_down.contains(key->key()))
+    if (key->isAutoRepeat())
         return true;
-    m_down.insert(key->key());
-    return false;
+    if (!first)
+        return false;
+    const bool repeat = key->nativeScanCode() == m_held
+        && key->timestamp() - m_heldPressed <= RepeatDelayMilliseconds;
+    m_held = key->nativeScanCode();
+    m_heldPressed = key->timestamp();
+    return repeat;
 }

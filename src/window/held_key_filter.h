@@ -3,23 +3,34 @@
 
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QObject>
-#include <QSet>
 
 // Makes a held Return or Enter act once, in every widget of the program, its dialogs included:
 // its repeats are dropped, so that it neither plays a cell again nor answers the message its first
-// press opened. Platforms do not flag every repeat: X11 sends a held key as presses and releases,
-// which Qt tells from fresh ones only when both have already arrived. So on X11 the server is
-// asked to send a held key as held, pressed until released, as GTK asks it; and a press of a key
-// that is still down is a repeat, whatever its flag says.
-class HeldKeyFilter : public QObject
+// press opened. Qt flags the repeats it makes itself, as on Wayland. An X server's it tells from
+// fresh presses only when the next event has already arrived, so on X11 the server is asked to
+// send a held key as held, pressed until released, as GTK asks it, and a press is a repeat when
+// the same key was pressed last, has not been released, and was pressed again a moment before,
+// whatever its flag says. The moment matters: a release may never reach the program, when the
+// desktop moves the keyboard between its windows as a question closes and the next one opens.
+class HeldKeyFilter : public QObject, public QAbstractNativeEventFilter
 {
 public:
     explicit HeldKeyFilter(QObject *parent);
+    ~HeldKeyFilter() override;
+    HeldKeyFilter(const HeldKeyFilter &) = delete;
+    HeldKeyFilter &operator=(const HeldKeyFilter &) = delete;
+    HeldKeyFilter(HeldKeyFilter &&) = delete;
+    HeldKeyFilter &operator=(HeldKeyFilter &&) = delete;
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QSet<int> m_down; // Return or Enter, pressed and not yet released
+    bool m_onX11 = false;
+    quint32 m_held = 0; // the X key code of the Return or Enter pressed last, until released
+    quint64 m_heldPressed = 0; // the X server's time of its last press, in milliseconds
 };
