@@ -26,8 +26,9 @@ packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev f
     fonts-liberation2
     # benchmarks: Google Benchmark, and the start-up probe's X client library
     libbenchmark-dev pkg-config libxcb1-dev
-    # to build the Debian package, validate the desktop files and run the installed game
-    dpkg-dev file desktop-file-utils appstream xvfb xdotool x11-utils
+    # to build the Debian package and check its hardening, validate the desktop files and run the
+    # installed game
+    dpkg-dev debhelper devscripts file desktop-file-utils appstream xvfb xdotool x11-utils
     # to check the package and every file's licence, and install the package on a clean root
     lintian reuse debootstrap debian-archive-keyring
     # the real-window test's screenshots
