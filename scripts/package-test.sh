@@ -148,11 +148,16 @@ zcat "$stage/usr/share/man/man6/gorvane.6.gz" | grep -q "^\.TH GORVANE 6 .*\"Gor
     || fail "the manual page does not name version $version"
 
 echo "== hardening-check"
-# Every call the compiler could not check stays unfortified whatever the flags (see the README);
+# What Debian's flags give on every release. Not the rest, which hardening-check's versions name
+# differently: Fortify Source finds no call left to check at run time (see the README), and
 # Debian 12's flags add no control-flow protection.
 dpkg-deb -x "$deb" "$work/unpacked"
-hardening-check --nofortify --nocfprotection "$work/unpacked/usr/games/gorvane" \
-    || fail "the packaged game lacks hardening that Debian's flags give"
+hardening=$(hardening-check "$work/unpacked/usr/games/gorvane" || true)
+echo "$hardening"
+for feature in "Position Independent Executable" "Stack protected" "Read-only relocations" \
+    "Immediate binding"; do
+    grep -qx " $feature: yes" <<<"$hardening" || fail "the packaged game lacks $feature"
+done
 
 echo "== lintian"
 # On the source and the binaries; informational tags are shown and allowed; each one left is
