@@ -4,16 +4,41 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs what Gorvane needs to build, run and test, from Debian's packages, on Debian 12
-# (bookworm) or 13 (trixie). Installs nothing when everything is there already.
+# (bookworm), 13 (trixie) or testing and unstable. Installs nothing when everything is there
+# already.
 set -euo pipefail
 
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+
 # libFuzzer comes with the runtime of the release's default clang, whose version is in its name.
-codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+# Testing and unstable change their default: there it is the one the package clang names, or,
+# where it names none, the newest runtime the archive has.
+default_clang() {
+    {
+        apt-cache depends clang 2>/dev/null | sed -n 's/^ *Depends: clang-\([0-9][0-9]*\)$/\1/p'
+        apt-cache pkgnames libclang-rt- 2>/dev/null |
+            sed -n 's/^libclang-rt-\([0-9][0-9]*\)-dev$/\1/p' | sort -n | tail -n 1
+    } | sed -n 1p
+}
+codename=$(. /etc/os-release && echo "${ID:-}:${VERSION_CODENAME:-}")
 case $codename in
-bookworm) clang_version=14 ;;
-trixie) clang_version=19 ;;
+debian:bookworm) clang_version=14 ;;
+debian:trixie) clang_version=19 ;;
+debian:buster | debian:bullseye)
+    echo "setup: Debian 12 (bookworm) or later is needed, not \"${codename#*:}\"" >&2
+    exit 1
+    ;;
+debian:*)
+    clang_version=$(default_clang)
+    if [ -z "$clang_version" ]; then
+        "${as_root[@]}" apt-get update
+        clang_version=$(default_clang)
+    fi
+    [ -n "$clang_version" ] || { echo "setup: the archive names no clang" >&2; exit 1; }
+    ;;
 *)
-    echo "setup: Debian 12 (bookworm) or 13 (trixie) is needed, not \"$codename\"" >&2
+    echo "setup: Debian is needed, not \"${codename%%:*}\"" >&2
     exit 1
     ;;
 esac
@@ -26,8 +51,9 @@ packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev f
     fonts-liberation2 libxcb-xkb-dev
     # benchmarks: Google Benchmark, and the start-up probe's X client library
     libbenchmark-dev pkg-config libxcb1-dev
-    # to build the Debian package, validate the desktop files and run the installed game
-    dpkg-dev file desktop-file-utils appstream xvfb xdotool x11-utils
+    # to build the Debian package and check its hardening, validate the desktop files and run the
+    # installed game
+    dpkg-dev debhelper devscripts file desktop-file-utils appstream xvfb xdotool x11-utils
     # to check the package and every file's licence, and install the package on a clean root
     lintian reuse debootstrap debian-archive-keyring
     # the real-window test's screenshots
@@ -58,8 +84,6 @@ not_installed() {
 }
 mapfile -t missing < <(not_installed "${packages[@]}")
 mapfile -t desktop_missing < <(not_installed "${desktop_packages[@]}")
-as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo)
 if [ ${#missing[@]} -gt 0 ] || [ ${#desktop_missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]} ${desktop_missing[*]}"
     "${as_root[@]}" apt-get update

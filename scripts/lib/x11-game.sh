@@ -10,6 +10,9 @@
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
 unset LANGUAGE
 
+# How long a wait for the X server, the window manager or the game may last: far beyond what they
+# take on a machine busy with other work. Each wait ends as soon as its condition holds.
+wait_seconds=60
 xvfb=
 game=
 x11_work=
@@ -24,7 +27,8 @@ start_xvfb() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$x11_work/display" \
         2>"$x11_work/xvfb.log" &
     xvfb=$!
-    for _ in $(seq 100); do
+    local deadline=$((SECONDS + wait_seconds))
+    while [ "$SECONDS" -lt "$deadline" ]; do
         [ -s "$x11_work/display" ] && break
         sleep 0.1
     done
@@ -41,7 +45,8 @@ start_xvfb() {
 start_window_manager() {
     XDG_CONFIG_HOME=$x11_work "$1" >"$x11_work/window-manager.log" 2>&1 &
     window_manager_pid=$!
-    for _ in $(seq 100); do
+    local deadline=$((SECONDS + wait_seconds))
+    while [ "$SECONDS" -lt "$deadline" ]; do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return
         sleep 0.1
     done
@@ -70,8 +75,8 @@ game_windows() {
 # waiting for one to appear. The title is the one desktops show (_NET_WM_NAME); the exact match
 # also proves that nothing is appended to it.
 window_titled() {
-    local id title
-    for _ in $(seq 200); do
+    local id title deadline=$((SECONDS + wait_seconds))
+    while [ "$SECONDS" -lt "$deadline" ]; do
         kill -0 "$game" 2>/dev/null || fail "the game ended early: $(cat "$x11_work/game.log")"
         for id in $(game_windows); do
             title=$(xprop -id "$id" _NET_WM_NAME 2>/dev/null || true)
@@ -106,12 +111,12 @@ answer() {
 
 # Waits for the game to end by itself and checks that it ended with status 0.
 expect_clean_exit() {
-    local status=0
-    for _ in $(seq 100); do
+    local status=0 deadline=$((SECONDS + wait_seconds))
+    while [ "$SECONDS" -lt "$deadline" ]; do
         kill -0 "$game" 2>/dev/null || break
         sleep 0.1
     done
-    kill -0 "$game" 2>/dev/null && fail "the game did not end within 10 s"
+    kill -0 "$game" 2>/dev/null && fail "the game did not end within $wait_seconds s"
     wait "$game" || status=$?
     game=
     [ "$status" -eq 0 ] || fail "the game ended with status $status: $(cat "$x11_work/game.log")"

@@ -19,10 +19,17 @@ import time
 from screen_reader import Atspi, Failure, Gio, GLib, ScreenReader, find, press
 
 
+# Far beyond what Orca takes to start, or to speak, on a machine busy with other work.
+START_SECONDS = 180
+HEAR_SECONDS = 60
+
+
 def plain(phrase):
     """What was said, less what Orca versions add or leave out: the role of a notification (Qt
-    before 6.8 has no announcements) and a closing full stop."""
-    return re.sub(r"^notification ", "", phrase.strip().removesuffix("."))
+    before 6.8 has no announcements), a dialog's role after its title (Orca 51 leaves it out) and
+    a closing full stop."""
+    phrase = re.sub(r"^notification ", "", phrase.strip().removesuffix("."))
+    return phrase.removesuffix(" dialog")
 
 
 class Orca:
@@ -39,17 +46,17 @@ class Orca:
                                  "orca.settings.speechServerFactory = None\n")
         self.process = subprocess.Popen(["orca", "-u", prefs, "--debug-file", self.log],
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.hear("Screen reader on.")
+        self.hear("Screen reader on.", seconds=START_SECONDS)
 
     def said(self):
         with open(self.log, "a+", errors="replace") as log:
             log.seek(0)
             return re.findall(r"SPEECH OUTPUT: '(.*)' ?(?:\{.*|None)?$", log.read(), re.M)
 
-    def hear(self, *expected):
+    def hear(self, *expected, seconds=HEAR_SECONDS):
         """Waits until Orca has said these, in this order, after what hear() found last."""
         expected = [plain(phrase) for phrase in expected]
-        deadline = time.monotonic() + 20
+        deadline = time.monotonic() + seconds
         while time.monotonic() < deadline:
             at, said = self.read, self.said()
             for phrase in expected:

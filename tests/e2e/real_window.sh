@@ -115,8 +115,8 @@ cells() {
 # Waits until the board reads as the regular expression $2, with nothing beside it, and prints
 # it. Keeps the screenshot as $prefix$1.png.
 expect_board() {
-    local shot=$shots/$prefix$1.png seen=
-    for _ in $(seq 30); do
+    local shot=$shots/$prefix$1.png seen= deadline=$((SECONDS + wait_seconds))
+    while [ "$SECONDS" -lt "$deadline" ]; do
         if seen=$("$import" -silent -window "$main" "$shot" 2>&1 && "$board_check" "$shot" 2>&1) \
             && [[ $seen =~ ^$2$ ]]; then
             echo "$seen"
@@ -133,7 +133,8 @@ expect_message() {
     local shot=$shots/$prefix$1.png box
     box=$(window_titled Gorvane "$main")
     expect_centred "$box"
-    for _ in $(seq 30); do
+    local deadline=$((SECONDS + wait_seconds))
+    while [ "$SECONDS" -lt "$deadline" ]; do
         if "$import" -silent -window "$box" "$shot" 2>"$work/message.log" \
             && QT_QPA_PLATFORM=xcb "$message_check" "$shot" "$2" 2>"$work/message.log"; then
             answer "$box"

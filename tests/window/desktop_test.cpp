@@ -5,6 +5,7 @@
 #include "window/form1.h"
 
 #include "support/dialog_answerer.h"
+#include "support/window_test_main.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -299,5 +300,5 @@ void DesktopTest::pressesWaitForTheDialog()
     QCOMPARE(qobject_cast<QLineEdit *>(cell(0))->text(), QString());
 }
 
-QTEST_MAIN(DesktopTest)
+GORVANE_WINDOW_TEST_MAIN(DesktopTest)
 #include "desktop_test.moc"

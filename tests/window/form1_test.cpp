@@ -8,6 +8,7 @@
 #include "window/window_state_file.h"
 
 #include "support/dialog_answerer.h"
+#include "support/window_test_main.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -989,5 +990,5 @@ void Form1Test::dialogStaysOnASmallScreen()
     QVERIFY(window.screen()->availableGeometry().contains(box->geometry().topLeft()));
 }
 
-QTEST_MAIN(Form1Test)
+GORVANE_WINDOW_TEST_MAIN(Form1Test)
 #include "form1_test.moc"

@@ -4,6 +4,7 @@
 #include "window/form1.h"
 
 #include "support/dialog_answerer.h"
+#include "support/window_test_main.h"
 
 #include <QDir>
 #include <QFontMetrics>
@@ -187,5 +188,5 @@ void HighDpiTest::finishedGame()
     }
 }
 
-QTEST_MAIN(HighDpiTest)
+GORVANE_WINDOW_TEST_MAIN(HighDpiTest)
 #include "high_dpi_test.moc"

@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: Gorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "window/process_end.h"
+
+#include <QApplication>
+#include <QTest>
+
+// QTEST_MAIN's main(), ending the process as the game does once the tests have run: on Wayland,
+// Qt's teardown can hang there as it can in the game.
+#define GORVANE_WINDOW_TEST_MAIN(TestObject)                                                       \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        QApplication app(argc, argv);                                                              \
+        QApplication::setAttribute(Qt::AA_Use96Dpi, true);                                         \
+        TestObject test;                                                                           \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return endOfEventLoop(QTest::qExec(&test, argc, argv));                                    \
+    }
