@@ -6,35 +6,9 @@
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QCoreApplication>
-#include <QStringList>
 #include <QWidget>
 
 #include <utility>
-
-QString computerMoveText(const QString &mark, int cell)
-{
-    //: the computer has put the mark %1 (X or O) on the cell numbered %2
-    return QCoreApplication::translate("Announcer", "%1 on cell %2").arg(mark).arg(cell);
-}
-
-QString turnText(const QString &mark)
-{
-    //: the player with the mark %1 (X or O) moves next
-    return QCoreApplication::translate("Announcer", "%1 to play").arg(mark);
-}
-
-QString winningCellsText(const QList<int> &cells)
-{
-    QStringList numbers;
-    for (const int cell : cells)
-        numbers << QString::number(cell);
-    const QString last = numbers.takeLast();
-    //: between the numbers of the winning cells before the last, as in "cells 1, 5 and 9"
-    const QString separator = QCoreApplication::translate("Announcer", ", ");
-    //: the cells of the winning line: %1 all numbers but the last, joined as above, %2 the last
-    return QCoreApplication::translate("Announcer", "cells %1 and %2")
-        .arg(numbers.join(separator), last);
-}
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 namespace {

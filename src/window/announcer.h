@@ -3,18 +3,11 @@
 
 #pragma once
 
-#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 class QWidget;
-
-// What a screen reader hears beyond the window's own texts, all of them here, in the player's
-// language.
-QString computerMoveText(const QString &mark, int cell); // "O on cell 8"
-QString turnText(const QString &mark); // "O to play"
-QString winningCellsText(const QList<int> &cells); // "cells 1, 5 and 9"
 
 // Tells a screen reader something that happened away from the focus, without moving the focus or
 // changing anything on screen. Qt 6.8 and later send an announcement event; earlier versions have
