@@ -57,7 +57,6 @@ DesignLayout::DesignLayout(QWidget *window)
     : QLayout(window)
 {
     setContentsMargins(0, 0, 0, 0);
-    window->resize(DesignSize);
 }
 
 qreal DesignLayout::scaleFor(QSize size)
@@ -72,16 +71,16 @@ QSize DesignLayout::sizeFor(qreal scale)
             int(std::ceil(DesignSize.height() * scale - 1e-6))};
 }
 
-void DesignLayout::place(QWidget *control, const QRect &twips, const QString &english)
+void DesignLayout::place(QWidget *control, const QRect &twips)
 {
     addChildWidget(control);
-    m_placed.push_back({std::make_unique<QWidgetItem>(control), twips, english});
+    m_placed.push_back({std::make_unique<QWidgetItem>(control), twips});
     invalidate();
 }
 
 void DesignLayout::addItem(QLayoutItem *item)
 {
-    m_placed.push_back({std::unique_ptr<QLayoutItem>(item), {}, {}});
+    m_placed.push_back({std::unique_ptr<QLayoutItem>(item), {}});
     invalidate();
 }
 
@@ -111,21 +110,17 @@ void DesignLayout::keepFont(QWidget *control, const QFont &font)
 // installed, is about as narrow at 10 pixels. Other fonts would clip the captions, so the font
 // steps down to a pixel size at which every caption fits. Pixel steps, because sizes between two
 // whole pixels render alike.
-void DesignLayout::fitFontToDesign(const std::vector<QWidget *> &captioned)
+void DesignLayout::fitFontToDesign(const std::vector<Caption> &captions)
 {
     constexpr int DesignPixels = 11;
     constexpr int NarrowPixels = 10;
     constexpr int SmallestPixels = 8;
     QWidget *window = parentWidget();
     activate(); // the captions are measured against their controls' sizes
-    std::vector<QString> english;
-    english.reserve(captioned.size());
-    for (const QWidget *control : captioned)
-        english.push_back(englishCaption(control));
-    const auto widestOverRoom = [&captioned, &english] {
+    const auto widestOverRoom = [&captions] {
         qreal widest = 0;
-        for (std::size_t index = 0; index < captioned.size(); ++index)
-            widest = std::max(widest, captionOverRoom(captioned[index], english[index]));
+        for (const Caption &caption : captions)
+            widest = std::max(widest, captionOverRoom(caption.control, caption.english));
         return widest;
     };
     QFont narrow = window->font();
@@ -144,17 +139,6 @@ void DesignLayout::fitFontToDesign(const std::vector<QWidget *> &captioned)
             break;
     }
     keepFont(window, designFont);
-}
-
-// The English caption the control was placed with, or the caption it shows.
-QString DesignLayout::englishCaption(const QWidget *control) const
-{
-    const auto placed =
-        std::find_if(m_placed.begin(), m_placed.end(),
-                     [control](const Placed &each) { return each.item->widget() == control; });
-    if (placed != m_placed.end() && !placed->english.isEmpty())
-        return placed->english;
-    return control->property("text").toString();
 }
 
 // Right to left, mirrored within the window: the design stays centred, its left and right

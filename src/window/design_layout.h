@@ -28,15 +28,21 @@ public:
     // The window's size that shows the design at the scale, rounded up so that no part is cut off.
     [[nodiscard]] static QSize sizeFor(qreal scale);
 
+    // A control's caption in the design's own English, whatever language it shows.
+    struct Caption
+    {
+        QWidget *control = nullptr;
+        QString english;
+    };
+
     // Places the control at its rectangle in twips, mirrored in a right-to-left window as Qt
-    // mirrors a laid-out one. A control that shows its caption translated names the English, the
-    // design's own caption, for fitting the font.
-    void place(QWidget *control, const QRect &twips, const QString &english = {});
+    // mirrors a laid-out one.
+    void place(QWidget *control, const QRect &twips);
     // The control's font at the design size; at other scales it grows in proportion.
     void keepFont(QWidget *control, const QFont &font);
     // Gives the window the font, at the design size, in which every one of the captions fits in
     // English: every language is shown at the size English is, its captions written to fit.
-    void fitFontToDesign(const std::vector<QWidget *> &captioned);
+    void fitFontToDesign(const std::vector<Caption> &captions);
 
     // An item added without a rectangle of its own takes no room.
     void addItem(QLayoutItem *item) override;
@@ -52,7 +58,6 @@ private:
     {
         std::unique_ptr<QLayoutItem> item;
         QRect twips;
-        QString english;
     };
     struct Sized
     {
@@ -60,7 +65,6 @@ private:
         QFont font;
     };
 
-    [[nodiscard]] QString englishCaption(const QWidget *control) const;
     void scaleFonts(qreal scale);
 
     std::vector<Placed> m_placed;

@@ -16,13 +16,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -59,25 +62,26 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const QPalette &scheme
     widget->setPalette(palette);
 }
 
-// english: a translated caption's English, which the layout keeps (see DesignLayout::place).
 template<typename Widget>
-Widget *place(DesignLayout &layout, const char *name, const QString &text, const QRect &twips,
-              const QString &english = {})
+Widget *place(DesignLayout &layout, const char *name, const QString &text, const QRect &twips)
 {
     auto *widget = new Widget(text, layout.parentWidget());
     widget->setObjectName(QLatin1String(name));
-    layout.place(widget, twips, english);
+    layout.place(widget, twips);
     return widget;
 }
 
-// A caption in the player's language. The layout keeps the English, the design's own caption:
-// the font is fitted to the English, so that every language is shown at the same size.
+// A caption in the player's language. One that the window's font is fitted to joins `fitted` in
+// English, the design's own caption, so that every language is shown at the same size.
 template<typename Widget>
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the name before the caption, as in place()
 Widget *placeCaptioned(DesignLayout &layout, const char *name, const char *english,
-                       const QRect &twips)
+                       const QRect &twips, std::vector<DesignLayout::Caption> *fitted = nullptr)
 {
-    return place<Widget>(layout, name, Form1::tr(english), twips, QLatin1String(english));
+    auto *widget = place<Widget>(layout, name, Form1::tr(english), twips);
+    if (fitted != nullptr)
+        fitted->push_back({widget, QLatin1String(english)});
+    return widget;
 }
 
 // A screen reader names the box after its label; the buddy ties the two for other tools too.
@@ -102,19 +106,17 @@ Form1::Form1(QWidget *parent)
     QCoreApplication::instance()->installEventFilter(new PressesOffCells(this));
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Form1"));
+    resize(DesignLayout::DesignSize);
+    // The labels' and options' captions fit the room the design gives them.
+    std::vector<DesignLayout::Caption> fitted;
     // Created in keyboard focus order: the cells, the buttons, the score boxes, the options.
     createBoard();
     createButtons();
-    createScoreBoxes();
-    createOptions();
+    createScoreBoxes(fitted);
+    createOptions(fitted);
     followColourScheme();
-    // The labels' and options' captions fit the room the design gives them.
-    m_layout->fitFontToDesign({findChild<QLabel *>(QStringLiteral("Label1")),
-                               findChild<QLabel *>(QStringLiteral("Label2")),
-                               findChild<QLabel *>(QStringLiteral("Label3")),
-                               findChild<QLabel *>(QStringLiteral("Label4")), m_option1,
-                               m_option2});
-    addZoomActions(this);
+    m_layout->fitFontToDesign(fitted);
+    m_zoomActions = addZoomActions(this);
     zoomForTextOf(this, QFontInfo(QApplication::font()).pixelSize());
 }
 
@@ -171,7 +173,7 @@ void Form1::createButtons()
     });
 }
 
-void Form1::createScoreBoxes()
+void Form1::createScoreBoxes(std::vector<DesignLayout::Caption> &fitted)
 {
     struct Box
     {
@@ -193,19 +195,19 @@ void Form1::createScoreBoxes()
 
     //: the caption of the box that shows the current game's number
     labelBox(placeCaptioned<QLabel>(*m_layout, "Label4", QT_TR_NOOP("Game #"),
-                                    QRect(3720, 1560, 615, 255)),
+                                    QRect(3720, 1560, 615, 255), &fitted),
              scoreBox(ScoreBox::Text5));
     //: the caption of the box that counts the games X has won; the mark stays X
     labelBox(placeCaptioned<QLabel>(*m_layout, "Label1", QT_TR_NOOP("Wins by X"),
-                                    QRect(3600, 480, 735, 255)),
+                                    QRect(3600, 480, 735, 255), &fitted),
              scoreBox(ScoreBox::Text2));
     //: the caption of the box that counts the games O has won; the mark stays O
     labelBox(placeCaptioned<QLabel>(*m_layout, "Label2", QT_TR_NOOP("Wins by O"),
-                                    QRect(3600, 840, 735, 255)),
+                                    QRect(3600, 840, 735, 255), &fitted),
              scoreBox(ScoreBox::Text3));
     //: the caption of the box that counts the games that ended in a tie, not a word on one game
     labelBox(placeCaptioned<QLabel>(*m_layout, "Label3", QT_TR_NOOP("Games Tied"),
-                                    QRect(3480, 1200, 855, 255)),
+                                    QRect(3480, 1200, 855, 255), &fitted),
              scoreBox(ScoreBox::Text4));
 
     m_title =
@@ -236,7 +238,9 @@ bool Form1::event(QEvent *event)
     if (event->type() == QEvent::Move && !m_framePlaced)
         keepFrameOnScreen();
     if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowUnblocked)
-        for (QAction *zoom : actions()) // a dialog's keys are its own
+        // A dialog's keys are its own, also in the moment before it becomes the active window,
+        // while the window's shortcuts would still match them.
+        for (QAction *zoom : m_zoomActions)
             zoom->setEnabled(event->type() == QEvent::WindowUnblocked);
     return QWidget::event(event);
 }
@@ -255,37 +259,33 @@ void Form1::changeEvent(QEvent *event)
     }
 }
 
-void Form1::createOptions()
+void Form1::createOptions(std::vector<DesignLayout::Caption> &fitted)
 {
+    m_options = new QButtonGroup(this);
     //: the computer's strength when one person plays: the weaker opponent. It says nothing of
     //: who starts.
-    m_option1 = placeCaptioned<QRadioButton>(*m_layout, "Option1", QT_TR_NOOP("Beginner"),
-                                             QRect(960, 3480, 975, 255));
+    m_options->addButton(placeCaptioned<QRadioButton>(*m_layout, "Option1", QT_TR_NOOP("Beginner"),
+                                                      QRect(960, 3480, 975, 255), &fitted),
+                         int(Strength::Beginner));
     //: the computer's strength when one person plays: the stronger opponent
-    m_option2 = placeCaptioned<QRadioButton>(*m_layout, "Option2", QT_TR_NOOP("Advanced"),
-                                             QRect(2520, 3480, 1095, 255));
-    m_option1->setChecked(true);
+    m_options->addButton(placeCaptioned<QRadioButton>(*m_layout, "Option2", QT_TR_NOOP("Advanced"),
+                                                      QRect(2520, 3480, 1095, 255), &fitted),
+                         int(Strength::Advanced));
+    m_options->button(int(Strength::Beginner))->setChecked(true);
     // Whatever checks an option raises its click: the mouse, the keys, an assistive tool's toggle.
     // A click that waits for another handler shows the player's choice until it has run; once no
     // handler runs or waits, the options show the level in force.
-    for (const auto &option :
-         {std::pair{m_option1, &Option1_Click}, std::pair{m_option2, &Option2_Click}}) {
-        QRadioButton *button = option.first;
-        void (*const click)(Game &) = option.second;
-        connect(button, &QRadioButton::toggled, this, [this, button, click](bool checked) {
-            if (!checked)
-                return;
-            runHandler(button, click);
-        });
-    }
+    connect(m_options, &QButtonGroup::idToggled, this, [this](int level, bool checked) {
+        if (checked)
+            runHandler(m_options->button(level),
+                       Strength(level) == Strength::Advanced ? Option2_Click : Option1_Click);
+    });
 }
 
 void Form1::showLevel()
 {
-    // Showing the level is no click of the player's.
-    const QSignalBlocker blockOption1(m_option1);
-    const QSignalBlocker blockOption2(m_option2);
-    (m_game.state.Level == Strength::Advanced ? m_option2 : m_option1)->setChecked(true);
+    const QSignalBlocker noClick(m_options); // showing the level is no click of the player's
+    m_options->button(int(m_game.state.Level))->setChecked(true);
 }
 
 QLineEdit *Form1::scoreBox(ScoreBox box) const

@@ -7,18 +7,22 @@
 #include "game/game.h"
 #include "play/clock_random.h"
 #include "window/board_narrator.h"
+#include "window/design_layout.h"
 #include "window/handler_queue.h"
 #include "window/message_dialogs.h"
 
 #include <QWidget>
 
+#include <QList>
+
 #include <array>
+#include <vector>
 
 class CellEdit;
-class DesignLayout;
+class QAction;
+class QButtonGroup;
 class QLabel;
 class QLineEdit;
-class QRadioButton;
 
 // The game's one window: the board of ten cells, the score boxes, the buttons and the strength
 // options, laid out as designed at the scale the window's size gives. It owns the running game and
@@ -51,8 +55,8 @@ protected:
 private:
     void createBoard();
     void createButtons();
-    void createScoreBoxes();
-    void createOptions();
+    void createScoreBoxes(std::vector<DesignLayout::Caption> &fitted);
+    void createOptions(std::vector<DesignLayout::Caption> &fitted);
     void followColourScheme();
     void showLevel();
     [[nodiscard]] QLineEdit *scoreBox(ScoreBox box) const;
@@ -67,8 +71,8 @@ private:
 
     std::array<CellEdit *, CellCount> m_cells{};
     std::array<QLineEdit *, 4> m_scoreBoxes{}; // in ScoreBox order
-    QRadioButton *m_option1 = nullptr;
-    QRadioButton *m_option2 = nullptr;
+    QButtonGroup *m_options = nullptr; // the strength options, each with its level as id
+    QList<QAction *> m_zoomActions;
     QLabel *m_title = nullptr;
     DesignLayout *m_layout;
     bool m_framePlaced = false; // on screen once a window manager has framed the window

@@ -9,11 +9,12 @@
 #include "window/screen_placement.h"
 #include "window/whole_text.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QScreen>
 #include <QWindow>
 
@@ -48,8 +49,8 @@ void Form1::setScoreText(ScoreBox box, const std::string &text)
 
 void Form1::setOptionsEnabled(bool enabled)
 {
-    m_option1->setEnabled(enabled);
-    m_option2->setEnabled(enabled);
+    for (QAbstractButton *option : m_options->buttons())
+        option->setEnabled(enabled);
 }
 
 void Form1::setCaption(const std::string &caption)

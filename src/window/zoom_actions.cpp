@@ -46,15 +46,17 @@ void zoomTo(QWidget *window, qreal scale)
 
 } // namespace
 
-void addZoomActions(QWidget *window)
+QList<QAction *> addZoomActions(QWidget *window)
 {
-    const auto addAction = [window](const QList<QKeySequence> &keys, auto nextQuarters) {
+    QList<QAction *> actions;
+    const auto addAction = [window, &actions](const QList<QKeySequence> &keys, auto nextQuarters) {
         auto *action = new QAction(window);
         action->setShortcuts(keys);
         QObject::connect(action, &QAction::triggered, window, [window, nextQuarters] {
             zoomTo(window, nextQuarters(inQuarters(DesignLayout::scaleFor(window->size()))) / 4);
         });
         window->addAction(action);
+        actions << action;
     };
     QList<QKeySequence> zoomIn = QKeySequence::keyBindings(QKeySequence::ZoomIn);
     // Ctrl+= is Ctrl+Plus without the Shift that many keyboards need for "+".
@@ -64,6 +66,7 @@ void addZoomActions(QWidget *window)
     addAction(QKeySequence::keyBindings(QKeySequence::ZoomOut),
               [](qreal quarters) { return std::ceil(quarters) - 1; });
     addAction({QKeySequence(Qt::CTRL | Qt::Key_0)}, [](qreal /*quarters*/) { return 4.0; });
+    return actions;
 }
 
 void zoomForTextOf(QWidget *window, int pixels)
