@@ -5,10 +5,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QResource>
 
+namespace {
+
+// The game's icon, drawn from the same picture that is installed for the desktop's menus.
 QIcon applicationIcon()
 {
     // Rendered from the installed picture at build time: raw pixels, one file a size
@@ -28,6 +32,8 @@ QIcon applicationIcon()
     }
     return icon;
 }
+
+} // namespace
 
 void setApplicationIdentity()
 {

@@ -3,11 +3,6 @@
 
 #pragma once
 
-#include <QIcon>
-
-// The game's icon, drawn from the same picture that is installed for the desktop's menus.
-QIcon applicationIcon();
-
 // Names the program and gives its windows the icon, so that desktops match the running game to
 // its menu entry. Needs the QApplication to exist.
 void setApplicationIdentity();

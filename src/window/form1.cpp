@@ -8,6 +8,7 @@
 #include "game/raise_event.h"
 #include "play/cell_click.h"
 #include "window/accessibility.h"
+#include "window/board_places.h"
 #include "window/cell_edit.h"
 #include "window/design_layout.h"
 #include "window/held_key_filter.h"
@@ -28,29 +29,6 @@
 #include <vector>
 
 namespace {
-
-// Cells 0 to 8 form the square in rows of three; cell 9 extends the bottom row to the right.
-QPoint cellPlace(int index)
-{
-    return index < 9 ? QPoint(index % 3, index / 3) : QPoint(3, 2);
-}
-
-// On a 600-twip pitch, 615 twips square: neighbours overlap and share their borders.
-QRect cellTwips(int index)
-{
-    const QPoint place = cellPlace(index);
-    return {120 + 600 * place.x(), 720 + 600 * place.y(), 615, 615};
-}
-
-// The cell at that column and row of the board, or -1 where there is none.
-int cellAt(QPoint place)
-{
-    for (int index = 0; index < CellCount; ++index) {
-        if (cellPlace(index) == place)
-            return index;
-    }
-    return -1;
-}
 
 // Each colour group from its own group of the scheme: an inactive window has colours of its own.
 void setColour(QWidget *widget, QPalette::ColorRole role, const QPalette &scheme,

@@ -68,7 +68,8 @@ bool HeldKeyFilter::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QObject::eventFilter(watched, event);
-    const auto *key = dynamic_cast<QKeyEvent *>(event);
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-static-cast-downcast): its type is tested above
+    const auto *key = static_cast<QKeyEvent *>(event);
     // A key event reaches its window first, once, then each widget it is handed on to.
     const bool first = m_onX11 && event->type() == QEvent::KeyPress && watched->isWindowType();
     // Buttons already ignore a held Space, and in a text box its repeats type blanks.

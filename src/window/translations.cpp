@@ -4,28 +4,34 @@
 #include "window/translations.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
-#include <array>
 #include <memory>
 
 namespace {
 
-// The languages into which Qt itself is translated, so that its own buttons match the game's.
-constexpr std::array Languages{"ar", "bg",    "ca", "cs", "da", "de", "es",    "fa",   "fi", "fr",
-                               "gd", "he",    "hr", "hu", "it", "ja", "ko",    "lv",   "nl", "nn",
-                               "pl", "pt_BR", "ru", "sk", "tr", "uk", "zh_CN", "zh_TW"};
+// The languages compiled into the game, one file each: ":/i18n/gorvane_pt_BR.qm" is pt_BR.
+QStringList gameLanguages()
+{
+    const QString prefix = QStringLiteral("gorvane_");
+    const QString suffix = QStringLiteral(".qm");
+    QStringList languages = QDir(QStringLiteral(":/i18n")).entryList({prefix + u'*' + suffix});
+    for (QString &language : languages)
+        language = language.sliced(prefix.size()).chopped(suffix.size());
+    return languages;
+}
 
 // The game's language for one of the desktop's: the same language in the same script, so that
 // Portuguese from Portugal reads Brazilian and Chinese from Hong Kong the traditional script.
 QString spokenLanguage(const QLocale &wanted)
 {
-    for (const char *language : Languages) {
-        const QLocale spoken{QLatin1String(language)};
+    for (const QString &language : gameLanguages()) {
+        const QLocale spoken(language);
         if (spoken.language() == wanted.language() && spoken.script() == wanted.script())
-            return QLatin1String(language);
+            return language;
     }
     return {};
 }
