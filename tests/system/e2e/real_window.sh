@@ -38,7 +38,7 @@ fail() {
     echo "real window test: $*" >&2
     exit 1
 }
-source "$(dirname "$0")/../../scripts/lib/x11-game.sh"
+source "$(dirname "$0")/../../../scripts/lib/x11-game.sh"
 
 work=$(mktemp -d)
 trap 'stop_x11; rm -rf "$work"' EXIT
