@@ -21,9 +21,11 @@ struct NamedState
     Qt::WindowState state = Qt::WindowNoState;
     QLatin1String name;
 };
-constexpr std::array States{NamedState{Qt::WindowNoState, QLatin1String("normal")},
+// Full screen over maximised, as the window shows them; a minimised window opens normally.
+constexpr std::array States{NamedState{Qt::WindowFullScreen, QLatin1String("fullscreen")},
                             NamedState{Qt::WindowMaximized, QLatin1String("maximized")},
-                            NamedState{Qt::WindowFullScreen, QLatin1String("fullscreen")}};
+                            NamedState{Qt::WindowNoState, QLatin1String("normal")}};
+constexpr QLatin1String FileName("/gorvane/gorvane.conf");
 constexpr QLatin1String SizeKey("window/size");
 constexpr QLatin1String StateKey("window/state");
 // A resize by dragging the frame comes as many steps; the file is written once they stop.
@@ -32,12 +34,12 @@ constexpr int SettleMilliseconds = 500;
 // written, or a folder in its place. Another run of the game holds it for a moment at most.
 constexpr int LockMilliseconds = 200;
 
-// Full screen over maximised, as the window shows them; a minimised window opens normally.
 QLatin1String stateName(Qt::WindowStates states)
 {
-    if (states.testFlag(Qt::WindowFullScreen))
-        return States[2].name;
-    return states.testFlag(Qt::WindowMaximized) ? States[1].name : States[0].name;
+    const auto shown = [states](const NamedState &named) {
+        return named.state == Qt::WindowNoState || states.testFlag(named.state);
+    };
+    return std::ranges::find_if(States, shown)->name;
 }
 
 // Reading a FIFO would wait for a writer, and writing over a link to a device would replace the
@@ -51,8 +53,7 @@ bool isRegularOrMissing(const QString &fileName)
 } // namespace
 
 WindowStateFile::WindowStateFile()
-    : m_fileName(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                 + QLatin1String("/gorvane/gorvane.conf"))
+    : m_fileName(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + FileName)
 {
     m_settled.setSingleShot(true);
     m_settled.setInterval(SettleMilliseconds);
@@ -65,7 +66,7 @@ WindowStateFile::WindowStateFile()
 void WindowStateFile::restore(QWidget &window)
 {
     m_size = window.size();
-    m_state = States[0].name;
+    m_state = stateName(Qt::WindowNoState);
     m_usable = isRegularOrMissing(m_fileName);
     if (!m_usable)
         qWarning("gorvane: %s is not a regular file; the window's size is neither read nor kept",
