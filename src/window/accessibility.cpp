@@ -71,8 +71,10 @@ public:
             return {};
         return edit()->text().mid(startOffset, endOffset - startOffset);
     }
-    // Qt's own answers loop for ever at the end of a text, where the caret usually stands when a
-    // screen reader asks for the word under it.
+    // Qt's own textAtOffset loops for ever with words or sentences at the end of a text, where the
+    // caret usually stands when a screen reader asks for the word under it, and with words at the
+    // start of a text that begins with a space; its textBeforeOffset answers "from -1 to 0" within
+    // the first word or sentence. All three answer here, from the same pieces.
     [[nodiscard]] QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary,
                                            int *startOffset, int *endOffset) const override
     {
