@@ -4,9 +4,11 @@
 #include "window/accessibility.h"
 
 #include "window/cell_edit.h"
+#include "window/form1.h"
 #include "window/text_pieces.h"
 
 #include <QAccessibleWidget>
+#include <QInputDialog>
 
 #include <algorithm>
 
@@ -71,8 +73,10 @@ public:
             return {};
         return edit()->text().mid(startOffset, endOffset - startOffset);
     }
-    // Qt's own answers loop for ever at the end of a text, where the caret usually stands when a
-    // screen reader asks for the word under it.
+    // Qt's own textAtOffset loops for ever with words or sentences at the end of a text, where the
+    // caret usually stands when a screen reader asks for the word under it, and with words at the
+    // start of a text that begins with a space; its textBeforeOffset answers "from -1 to 0" within
+    // the first word or sentence. All three answer here, from the same pieces.
     [[nodiscard]] QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary,
                                            int *startOffset, int *endOffset) const override
     {
@@ -159,7 +163,10 @@ public:
 class CellAccessible : public ReadableLineEdit
 {
 public:
-    using ReadableLineEdit::ReadableLineEdit;
+    explicit CellAccessible(CellEdit *cell)
+        : ReadableLineEdit(cell)
+    {
+    }
 
     [[nodiscard]] QStringList actionNames() const override
     {
@@ -188,20 +195,20 @@ public:
     }
 };
 
-QAccessibleInterface *gameInterface(const QString &className, QObject *object)
+QAccessibleInterface *gameInterface(const QString & /*className*/, QObject *object)
 {
-    if (className == QLatin1String("CellEdit"))
-        return new CellAccessible(qobject_cast<CellEdit *>(object));
+    if (auto *cell = qobject_cast<CellEdit *>(object))
+        return new CellAccessible(cell);
     // A top-level QWidget would be told as a pane ("filler"), not as the window it is.
-    if (className == QLatin1String("Form1"))
-        return new QAccessibleWidget(qobject_cast<QWidget *>(object), QAccessible::Window);
+    if (auto *form = qobject_cast<Form1 *>(object))
+        return new QAccessibleWidget(form, QAccessible::Window);
     auto *edit = qobject_cast<QLineEdit *>(object);
-    if (className != QLatin1String("QLineEdit"))
+    if (edit == nullptr)
         return nullptr;
-    if (edit->window()->inherits("Form1")) // a score box
+    if (edit->isReadOnly() && qobject_cast<Form1 *>(edit->window()) != nullptr) // a score box
         return new ReadableLineEdit(edit);
     // Qt's own text queries would hang here too.
-    if (edit->window()->inherits("QInputDialog"))
+    if (qobject_cast<QInputDialog *>(edit->window()) != nullptr)
         return new AnswerAccessible(edit);
     return nullptr;
 }
