@@ -87,6 +87,10 @@ std::unique_ptr<QMessageBox> messageBox(const QString &text, QWidget *parent)
                                                             QMessageBox::Ok, parent);
     // A win message carries whatever text completed the line; it must never be read as markup.
     box->setTextFormat(Qt::PlainText);
+    // Named by its text, as Qt 6.4 and 6.8 name it: Qt 6.11 names a message box by its title, here
+    // the application's name, and a screen reader then says that and the description, not the
+    // text.
+    box->setAccessibleName(text);
     // A message box takes its width from its layout when it is shown: a row of its own, empty
     // and so without spacing, holds that width.
     // Qt's message box has always laid itself out on a grid; should that change, it keeps its own

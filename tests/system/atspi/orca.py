@@ -26,9 +26,9 @@ HEAR_SECONDS = 60
 
 def plain(phrase):
     """What was said, less what Orca versions add or leave out: the role of a notification (Qt
-    before 6.8 has no announcements), a dialog's role after its title (Orca 51 leaves it out) and
-    a closing full stop."""
-    phrase = re.sub(r"^notification ", "", phrase.strip().removesuffix("."))
+    before 6.8 has no announcements), a dialog's role after its title and the cell's key before
+    its text (Orca 51 leaves out the one and says the other), and a closing full stop."""
+    phrase = re.sub(r"^(notification|return) ", "", phrase.strip().removesuffix("."))
     return phrase.removesuffix(" dialog")
 
 
