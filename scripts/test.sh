@@ -6,8 +6,8 @@
 # Sets up, builds with warnings as errors, and runs every test: the formatting check and
 # clang-tidy, the rules and turn flow over a fake window, the real window, every file's licence,
 # the Debian package (lintian, then installed on a clean Debian 12 root), a second build that must
-# give the same bytes, the same build and tests on a clean Debian 13 root, every test again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a minute of fuzzing. Each step is bounded
+# give the same bytes, the same build and tests on clean Debian 13 and Debian testing roots, every
+# test again under AddressSanitizer and UndefinedBehaviorSanitizer, and a minute of fuzzing. Each step is bounded
 # in time and says how long it took. Runs from a git clone or an unpacked source tarball.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -36,7 +36,8 @@ step build 1200 cmake --build build -j "$(nproc)"
 step clang-tidy 900 scripts/tidy.sh
 step "package test" 900 scripts/package-test.sh build
 step "reproducible build" 900 scripts/reproducible-test.sh build
-step "Debian 13" 1500 "${as_root[@]}" scripts/debian13-test.sh build/gorvane_*.deb
+step "Debian 13" 1500 "${as_root[@]}" scripts/debian-release-test.sh trixie build/gorvane_*.deb
+step "Debian testing" 1500 "${as_root[@]}" scripts/debian-release-test.sh testing
 # The suite runs three times, each in another language than the tests' own English, as a
 # contributor's desktop may speak one: plain C.UTF-8 on Debian 13, Turkish under the sanitizers,
 # German last. scripts/setup.sh generates both locales.

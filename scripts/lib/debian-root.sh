@@ -84,6 +84,10 @@ open_root() {
     mount --bind "$apt/lists" "$root/var/lib/apt/lists"
     mount --bind "$apt/archives" "$root/var/cache/apt/archives"
     cp /etc/resolv.conf "$root/etc/resolv.conf"
+    # The root fetches as this machine does: a mirror that keeps a dated copy of the archive is
+    # read with its Release files' dates unchecked.
+    apt-config dump | grep -E '^Acquire::Check-(Valid-Until|Date) ' \
+        >"$root/etc/apt/apt.conf.d/99gorvane-host" || true
 }
 
 # Runs a command as root inside the root, with a clean environment, for at most $root_limit
