@@ -86,12 +86,15 @@ if [ "$suite" = trixie ]; then
         data/org.gorvane.Gorvane.metainfo.xml
 fi
 # Every test must run and pass; the whole log is shown when one does not. The check of the real
-# desktops is left out until it is proven under the later GNOME Shells, whose tools it has not
-# yet met.
-step ctest 900 sh -c 'ctest --test-dir build --output-on-failure -j "$(nproc)" -E real_desktops \
+# desktops runs under Debian 13's GNOME 48, not yet under testing's GNOME Shell 50, which the
+# check cannot start headless as it starts the others: its Xwayland ends at once, and the shell
+# with it.
+excluded=()
+[ "$suite" = testing ] && excluded=(-E real_desktops)
+step ctest 900 sh -c 'ctest --test-dir build --output-on-failure -j "$(nproc)" "$@" \
     >/tmp/ctest.log &&
     ! grep -q Skipped /tmp/ctest.log && grep "tests passed" /tmp/ctest.log ||
-    { cat /tmp/ctest.log; exit 1; }'
+    { cat /tmp/ctest.log; exit 1; }' ctest "${excluded[@]}"
 in_root sh -c 'qtpaths6 --qt-version 2>/dev/null || qmake6 -query QT_VERSION' |
     sed 's/^/Qt /'
 step "package test" 600 scripts/package-test.sh --no-clean-root build
