@@ -10,7 +10,6 @@
 #include "window/accessibility.h"
 #include "window/board_places.h"
 #include "window/cell_edit.h"
-#include "window/design_layout.h"
 #include "window/held_key_filter.h"
 #include "window/whole_text.h"
 #include "window/zoom_actions.h"
@@ -26,7 +25,6 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
 
 namespace {
 
