@@ -62,8 +62,12 @@ void Form1::showForm()
 {
     // Centred on its screen by the program rather than placed by a window manager, so that its
     // position is known at once: the first dialog opens before a window manager would tell it.
-    const QRect screenArea = screen()->availableGeometry();
-    setGeometry(centredWithin(size(), screenArea.center(), screenArea));
+    // Not a window that opens maximised or full screen: placing it would silently drop that state
+    // from the widget, which would then take the screen's size for its normal one.
+    if (!isMaximized() && !isFullScreen()) {
+        const QRect screenArea = screen()->availableGeometry();
+        setGeometry(centredWithin(size(), screenArea.center(), screenArea));
+    }
     QWidget::show();
     // The first question waits for the compositor to show the window: on Wayland a dialog whose
     // first frame arrives before the window's is mapped first, and mutter gives it the keyboard

@@ -9,24 +9,37 @@
 # weston is not installed.
 # With --until-title, the program need not end: the run passes once the compositor shows a window
 # of that title, and the program is then killed.
-# Usage: weston_run.sh [--until-title TITLE] PROGRAM [ARGUMENT...]
+# With --keyboard, weston runs in a window of a private Xvfb instead, whose keyboard becomes its
+# seat's: a headless weston's seat has none, so it gives no window the keyboard focus. Its output
+# is the room that the offscreen platform's 800-pixel screen leaves a window framed by 2 pixels
+# each side, so that the window tests' sizes hold on both.
+# Usage: weston_run.sh [--until-title TITLE | --keyboard] PROGRAM [ARGUMENT...]
 set -euo pipefail
 
 title=
+keyboard=
+backend=(--backend=headless-backend.so)
 if [ "${1:-}" = --until-title ]; then
     title=$2
     shift 2
+elif [ "${1:-}" = --keyboard ]; then
+    keyboard=1
+    backend=(--backend=x11-backend.so --use-pixman --width=796 --height=796)
+    shift
 fi
 if [ $# -lt 1 ]; then
-    echo "usage: $0 [--until-title TITLE] PROGRAM [ARGUMENT...]" >&2
+    echo "usage: $0 [--until-title TITLE | --keyboard] PROGRAM [ARGUMENT...]" >&2
     exit 2
 fi
-if ! command -v weston >/dev/null; then
-    echo "wayland run: weston is not installed, skipped"
-    exit 77
-fi
+for tool in weston ${keyboard:+Xvfb}; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "wayland run: $tool is not installed, skipped"
+        exit 77
+    fi
+done
 
 runtime=$(mktemp -d)
+xvfb=
 weston=
 program=
 # The program is killed, not asked to quit: Qt 6.8's Wayland client can deadlock in its teardown
@@ -37,10 +50,12 @@ stop() {
         kill -KILL "$program" 2>/dev/null || true
         wait "$program" 2>/dev/null || true
     fi
-    if [ -n "$weston" ]; then
-        kill "$weston" 2>/dev/null || true
-        wait "$weston" 2>/dev/null || true
-    fi
+    for server in "$weston" "$xvfb"; do
+        if [ -n "$server" ]; then
+            kill "$server" 2>/dev/null || true
+            wait "$server" 2>/dev/null || true
+        fi
+    done
     rm -rf "$runtime"
 }
 trap stop EXIT
@@ -55,12 +70,24 @@ fail() {
 export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-gorvane
 # A private config folder: the game opens at the size it was left at.
 export XDG_CONFIG_HOME=$runtime/config
-weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 --no-config --debug \
-    >"$runtime/weston.log" 2>&1 &
-weston=$!
-# Far beyond what weston and the program take on a machine busy with other work; each wait ends
-# as soon as its condition holds.
+# Far beyond what the servers and the program take on a machine busy with other work; each wait
+# ends as soon as its condition holds.
 wait_seconds=60
+display=
+if [ -n "$keyboard" ]; then
+    Xvfb -displayfd 3 -nolisten tcp -noreset 3>"$runtime/display" 2>"$runtime/xvfb.log" &
+    xvfb=$!
+    deadline=$((SECONDS + wait_seconds))
+    until [ -s "$runtime/display" ]; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "Xvfb did not start: $(cat "$runtime/xvfb.log")"
+        sleep 0.1
+    done
+    display=:$(cat "$runtime/display")
+fi
+DISPLAY=$display weston "${backend[@]}" --socket="$WAYLAND_DISPLAY" --idle-time=0 --no-config \
+    --debug >"$runtime/weston.log" 2>&1 &
+weston=$!
+unset DISPLAY
 deadline=$((SECONDS + wait_seconds))
 while [ "$SECONDS" -lt "$deadline" ]; do
     [ -S "$runtime/$WAYLAND_DISPLAY" ] && break
