@@ -41,10 +41,14 @@ mount -t tmpfs -o mode=1777 gorvane-x11 /tmp/.X11-unix
 gorvane=$(realpath "$1")
 starts=${2:-5}
 work=$(mktemp -d)
+# In memory of this namespace's own: a service that the session bus started may still be writing
+# its runtime files as it ends, when the folder goes.
+mount -t tmpfs -o mode=700 gorvane-desktops "$work"
 pids=()
 stop() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
+    umount --lazy "$work"
+    rmdir "$work"
 }
 trap stop EXIT
 trap "exit 1" INT TERM
