@@ -72,6 +72,17 @@ done
 export DBUS_SYSTEM_BUS_ADDRESS=$(cat "$work/system.address")
 export DBUS_SESSION_BUS_ADDRESS=$(cat "$work/session.address")
 
+# Ends process $1 with SIGTERM, as a logout does; fails where it has not ended within 30 s, and
+# then kills it.
+end() {
+    kill "$1" 2>/dev/null || true
+    (sleep 30 && kill -KILL "$1") >/dev/null 2>&1 &
+    local watchdog=$! status=0
+    wait "$1" 2>/dev/null || status=$?
+    kill "$watchdog" 2>/dev/null || true
+    [ "$status" -ne 137 ]
+}
+
 # The shell's property OverviewActive; the session opens in the overview. A shell that does not
 # answer at all is given 5 s.
 overview() {
@@ -181,9 +192,9 @@ start_game() {
     elif ! type_keys 6f ff0d || ! board=$(settled board 200 second); then # o, Return
         echo "the typed o did not reach the question"
     fi
-    kill "$game"
-    wait "$game" 2>/dev/null || true
-    if [ -z "$board" ]; then
+    if ! end "$game"; then
+        echo "the game did not end within 30 s of SIGTERM"
+    elif [ -z "$board" ]; then
         return
     elif [ "$question" -ge $((board / 2)) ]; then
         echo "the question was not over the board ($question of $board green pixels seen)"
@@ -197,8 +208,7 @@ failures=0
 # never runs its program): that is no start of the game's, so the shell is started once more.
 if ! start_gnome; then
     echo "real desktops: gnome-shell did not start; starting it once more"
-    kill "$shell" 2>/dev/null || true
-    wait "$shell" 2>/dev/null || true
+    end "$shell" || true
     start_gnome || fail "gnome-shell did not start"
 fi
 start_keyboard
