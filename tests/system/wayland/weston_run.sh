@@ -38,8 +38,8 @@ for tool in weston ${keyboard:+Xvfb}; do
     fi
 done
 
+source "$(dirname "$0")/../../../scripts/lib/x11-game.sh"
 runtime=$(mktemp -d)
-xvfb=
 weston=
 program=
 # The program is killed, not asked to quit: Qt 6.8's Wayland client can deadlock in its teardown
@@ -70,22 +70,11 @@ fail() {
 export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-gorvane
 # A private config folder: the game opens at the size it was left at.
 export XDG_CONFIG_HOME=$runtime/config
-# Far beyond what the servers and the program take on a machine busy with other work; each wait
-# ends as soon as its condition holds.
-wait_seconds=60
-display=
-if [ -n "$keyboard" ]; then
-    Xvfb -displayfd 3 -nolisten tcp -noreset 3>"$runtime/display" 2>"$runtime/xvfb.log" &
-    xvfb=$!
-    deadline=$((SECONDS + wait_seconds))
-    until [ -s "$runtime/display" ]; do
-        [ "$SECONDS" -lt "$deadline" ] || fail "Xvfb did not start: $(cat "$runtime/xvfb.log")"
-        sleep 0.1
-    done
-    display=:$(cat "$runtime/display")
-fi
-DISPLAY=$display weston "${backend[@]}" --socket="$WAYLAND_DISPLAY" --idle-time=0 --no-config \
-    --debug >"$runtime/weston.log" 2>&1 &
+# Xvfb, weston and the program are each awaited for at most wait_seconds (x11-game.sh).
+unset DISPLAY
+if [ -n "$keyboard" ]; then start_xvfb "$runtime"; fi
+weston "${backend[@]}" --socket="$WAYLAND_DISPLAY" --idle-time=0 --no-config --debug \
+    >"$runtime/weston.log" 2>&1 &
 weston=$!
 unset DISPLAY
 deadline=$((SECONDS + wait_seconds))
