@@ -88,9 +88,10 @@ fi
 # Every test must run and pass; the whole log is shown when one does not. The check of the real
 # desktops runs under Debian 13's GNOME 48, not yet under testing's GNOME Shell 50, which the
 # check cannot start headless as it starts the others: its Xwayland ends at once, and the shell
-# with it.
-excluded=()
-[ "$suite" = testing ] && excluded=(-E real_desktops)
+# with it. Nor does it run under their KWin 6, whose virtual backend draws with OpenGL, and takes
+# screenshots, only on a GPU's render node, which a machine without a GPU does not have.
+excluded=(-E real_desktops_kwin)
+[ "$suite" = testing ] && excluded=(-E 'real_desktops_(gnome|kwin)')
 step ctest 900 sh -c 'ctest --test-dir build --output-on-failure -j "$(nproc)" "$@" \
     >/tmp/ctest.log &&
     ! grep -q Skipped /tmp/ctest.log && grep "tests passed" /tmp/ctest.log ||

@@ -68,9 +68,11 @@ packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev f
     clang-tidy clang-format clang "libclang-rt-$clang_version-dev"
     # the locales the suite is also run in, as a contributor's desktop may speak them
     locales)
-# The check of the real desktops: headless GNOME Shell with its Xwayland, and its screenshots.
-# Without their recommends, which would bring a whole desktop.
-desktop_packages=(gnome-shell xwayland gnome-screenshot)
+# The check of the real desktops: headless GNOME Shell and KDE Plasma's KWin, with Xwayland, and
+# their screenshot tools. Without their recommends, which would bring whole desktops.
+desktop_packages=(gnome-shell xwayland gnome-screenshot kwin-wayland kde-spectacle)
+# Debian 12's spectacle is a Qt 5 program, which needs Qt 5's Wayland platform there.
+[ "$codename" = debian:bookworm ] && desktop_packages+=(qtwayland5)
 # German, Turkish (whose dotless i upper-cases "i" differently) and Arabic (right to left).
 locales=(de_DE.UTF-8 tr_TR.UTF-8 ar_EG.UTF-8)
 
