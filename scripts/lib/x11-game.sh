@@ -87,7 +87,14 @@ window_titled() {
         done
         sleep 0.1
     done
-    fail "no window titled \"$1\""
+    # What the game shows instead, to tell a slow start from a window that never maps.
+    local shown
+    shown=$(xdotool search --pid "$game" 2>/dev/null | while read -r id; do
+        echo "$id $(xwininfo -id "$id" 2>&1 | sed -n 's/^  Map State: //p'):" \
+            "$(xprop -id "$id" _NET_WM_NAME 2>&1)"
+    done || true)
+    fail "no window titled \"$1\"; the game's windows: ${shown:-none};" \
+        "its log: $(cat "$x11_work/game.log")"
 }
 
 # Types $2 over the default answer of dialog $1 (none: keeps the default) and presses key $3,
