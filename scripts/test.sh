@@ -47,7 +47,14 @@ step fuzzing 300 scripts/fuzz.sh 60
 # missing, which after scripts/setup.sh means an install step is missing: that fails the run too.
 env -u LC_ALL LANG=de_DE.UTF-8 LANGUAGE=de timeout 900 ctest --test-dir build --output-on-failure \
     -j "$(nproc)" | tee build/ctest.log
-if grep -q 'Skipped' build/ctest.log; then
+# But one: KWin 6 takes screenshots only when it draws with OpenGL, which its virtual backend does
+# only on a GPU's render node, so on a machine without one its check skips itself.
+may_skip='^$'
+if ! compgen -G '/dev/dri/renderD*' >/dev/null &&
+    dpkg --compare-versions "$(dpkg-query -W -f='${Version}' kwin-wayland)" ge 4:6; then
+    may_skip=real_desktops_kwin
+fi
+if grep 'Skipped' build/ctest.log | grep -qv "$may_skip"; then
     echo "Some tests were skipped: scripts/setup.sh misses a package they need." >&2
     exit 1
 fi
