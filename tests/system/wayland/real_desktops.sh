@@ -19,8 +19,8 @@ set -euo pipefail
 
 case $# in 2 | 3) desktop=$2 ;; *) desktop= ;; esac
 case $desktop in
-gnome) tools=(gnome-shell gnome-screenshot) ;;
-kwin) tools=(kwin_wayland spectacle) ;;
+gnome) tools=(gnome-shell gnome-screenshot) bus_name=org.gnome.Shell ;;
+kwin) tools=(kwin_wayland spectacle) bus_name=org.kde.KWin ;;
 *)
     echo "usage: $0 GORVANE gnome|kwin [STARTS]" >&2
     exit 2
@@ -90,6 +90,22 @@ end() {
     [ "$status" -ne 137 ]
 }
 
+# Runs command $2... every 0.1 s until it succeeds, for up to $1 s.
+within() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+# Whether nothing owns the bus name $1.
+unowned() {
+    [ "$(gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus \
+        -m org.freedesktop.DBus.NameHasOwner "$1")" = "(false,)" ]
+}
+
 # The shell's property OverviewActive; the session opens in the overview. A shell that does not
 # answer at all is given 5 s.
 overview() {
@@ -97,23 +113,19 @@ overview() {
         -m org.freedesktop.DBus.Properties."$1" org.gnome.Shell OverviewActive ${2:+"$2"}
 }
 
-# Waits up to 30 s until the overview is $1 ("true" or "false").
-overview_is() {
-    local deadline=$((SECONDS + 30))
-    until [ "$(overview Get 2>/dev/null)" = "(<$1>,)" ]; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
+# Whether the overview is $1 ("true" or "false").
+overview_is() { [ "$(overview Get 2>/dev/null)" = "(<$1>,)" ]; }
 
 # Starts the desktop's compositor as $shell; fails where it does not come up within its bounds.
 start_gnome() {
     export XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=wayland
+    rm -f "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* # a shell started before may have left its own
     gnome-shell --headless --wayland --virtual-monitor 1024x768 >"$work/desktop.log" 2>&1 &
     shell=$!
     pids+=("$shell")
     # It opens the overview once it has started; closing it leaves an empty desktop.
-    overview_is true && overview Set "<false>" >/dev/null && overview_is false || return 1
+    within 30 overview_is true && overview Set "<false>" >/dev/null &&
+        within 30 overview_is false || return 1
     DISPLAY=$(sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$work/desktop.log")
     XAUTHORITY=$(echo "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.*)
     export DISPLAY XAUTHORITY WAYLAND_DISPLAY=wayland-0
@@ -140,12 +152,8 @@ start_kwin() {
         exit 77
     fi
     # Its screenshot interface comes shortly after its name.
-    local deadline=$((SECONDS + 30))
-    until gdbus introspect --session -d org.kde.KWin -o /org/kde/KWin/ScreenShot2 >/dev/null \
-        2>&1; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
+    within 30 gdbus introspect --session -d org.kde.KWin -o /org/kde/KWin/ScreenShot2 \
+        >/dev/null 2>&1
 }
 
 # The desktop's keyboard for remote and test programs, as a coprocess: each line of key codes
@@ -287,11 +295,15 @@ start_game() {
 }
 
 failures=0
-# GNOME Shell itself, busy machine or not, at times stops during its own start-up (a child it
-# forks never runs its program): that is no start of the game's, so it is started once more.
+# GNOME Shell 43 at times stalls in its own start-up, busy machine or not: the child it forks for
+# ibus-daemon runs JavaScript before its exec, and may deadlock on a lock that another thread held
+# at the fork. The shell waits on that child, which keeps the shell's bus names and sockets. That
+# is no start of the game's: the children go, and the shell is started once more.
 if ! "start_$desktop"; then
     echo "real desktops: $desktop did not start; starting it once more"
+    pkill -KILL -P "$shell" || true
     end "$shell" || true
+    within 30 unowned "$bus_name" || fail "$desktop's bus name outlived it"
     "start_$desktop" || fail "$desktop did not start"
 fi
 start_keyboard
